@@ -1,0 +1,51 @@
+#include "board/Aufbau.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/Flinkblick.h"
+#include "ui/Units.h"
+
+namespace board {
+
+namespace {
+int ganz(float r, int n) { return static_cast<int>(std::floor(static_cast<double>(r) * n)); }
+}  // namespace
+
+void BunteAufbauen(Brett b)
+{
+    aufbauen(b, [&](ui::Label& l, int i) {
+        const int rot = 56 + ganz(b.zufall.Rnd(), 200);
+        const int gruen = 56 + ganz(b.zufall.Rnd(), 200);
+        const int blau = 56 + ganz(b.zufall.Rnd(), 200);
+        l.setForeColor(ui::RGB(rot, gruen, blau));
+        const int k = ganz(b.zufall.Rnd(), 5);
+        l.setFontName(QLatin1String(BunteSchriften[static_cast<std::size_t>(std::clamp(k, 0, 4))]));
+        l.setFontItalic(ganz(b.zufall.Rnd(), 2) == 1);
+        l.setCaption(QString::number(i + 1));
+        l.setFontSize(static_cast<float>(ganz(b.zufall.Rnd(), 5) * 5 + 10));
+    });
+}
+
+void GleicheAufbauen(Brett b)
+{
+    aufbauen(b, [](ui::Label& l, int i) {
+        l.setForeColor(ui::Weiss);
+        l.setFontName(QStringLiteral("Arial"));
+        l.setFontSize(30.0f);
+        l.setFontItalic(false);
+        l.setCaption(i <= 8 ? QStringLiteral("0") + QString::number(i + 1) : QString::number(i + 1));
+    });
+}
+
+}  // namespace board
+
+void Flinkblick::BunteAufbauen()
+{
+    board::BunteAufbauen({Zahllbl, *this, d_.zufall});
+}
+
+void Flinkblick::GleicheAufbauen()
+{
+    board::GleicheAufbauen({Zahllbl, *this, d_.zufall});
+}

@@ -1,0 +1,48 @@
+// Results and the return to the start menu.
+#include "app/Flinkblick.h"
+#include "ui/Clock.h"
+#include "ui/MessageBox.h"
+#include "ui/Units.h"
+
+void Flinkblick::AuswertungZeigen()
+{
+    for (ui::Label* l : Zahllbl) {
+        l->setShown(false);
+        l->setBackColor(ui::Schwarz);
+    }
+
+    QString text = Label1->caption();
+    if (Ausdauer != ui::False) {
+        ui::Integer gesamt = 0;
+        for (int m = 0; m < 12; ++m) {
+            ui::Integer& zahl = ProMinute[static_cast<std::size_t>(m)];
+            gesamt = gesamt + zahl;
+            text += QStringLiteral("In der %1. Minute gefundene Zahlen: %2").arg(m + 1).arg(int(zahl)) + ui::CrLf;
+            zahl = 0;
+        }
+        text += QStringLiteral("Gesamt: ") + QString::number(int(gesamt));
+    } else {
+        const auto e = ui::DateDiffSeconds(Startzeit, d_.uhr.Now());
+        // Int(e / 60) and e Mod 60; with a monotonic clock e is never negative.
+        text += QStringLiteral("Zeit = %1:%2").arg(e / 60).arg(e % 60);
+    }
+    Label1->setCaption(text);
+
+    MeldungZeigen(Ausdauer != ui::False ? QStringLiteral("Die 12 Minuten sind um!")
+                                        : QStringLiteral("Alle 50 Zahlen gefunden"));
+    Label1->setShown(true);
+    MeldungZeigen(QStringLiteral("Bitte noch einmal klicken um das Startmenü anzuzeigen."));
+    Label1->setShown(false);
+
+    StartBtn->setVisible(true);
+    BuntRunterStartBtn->setVisible(true);
+    GleichRunterStartBtn->setVisible(true);
+    Gleiche_Zahlen->setVisible(true);
+    Label2->setShown(true);
+    Label3->setShown(true);
+    Zielbasis = 0;
+    EinfachAusdauer[0]->setVisible(true);
+    EinfachAusdauer[1]->setVisible(true);
+    ImmerNeuMischenChk->setVisible(true);
+    Timer1->setInterval(0);
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Date and time as the game reads them: Now and DateDiff in seconds.
+#include <cstdint>
+
+namespace ui {
+
+// A moment. `datum` is the local wall-clock date (days since 30 December 1899,
+// the runtime's Date type); `monoNs` is a monotonic reading taken at the same time.
+// Elapsed time is measured on the monotonic reading, so a daylight-saving switch,
+// an NTP step or a user setting the clock cannot stretch or cut a run.
+struct Zeitpunkt {
+    double datum = 0.0;
+    std::int64_t monoNs = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual Zeitpunkt Now() = 0;
+};
+
+// The whole number of second boundaries from a to b. The boundaries are those of
+// a's wall clock; the distance between a and b comes from the monotonic reading.
+std::int64_t DateDiffSeconds(const Zeitpunkt& a, const Zeitpunkt& b);
+
+class SystemClock final : public Clock {
+public:
+    Zeitpunkt Now() override;
+};
+
+}  // namespace ui

@@ -1,0 +1,35 @@
+#pragma once
+// The top-level window: outer size in twips, frame included, and WindowState.
+#include <QSize>
+#include <QWidget>
+
+namespace ui {
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr);
+
+    // Outer size in twips, frame included.
+    double outerWidthTwips() const;
+    double outerHeightTwips() const;
+    void setOuterWidthTwips(double twips);
+    void setOuterHeightTwips(double twips);
+
+    // 0 normal, 1 minimised, 2 maximised.
+    int windowStateValue() const;
+    void setWindowStateValue(int state);
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    QSize frameExtra() const;
+    void applyOuterSize();
+
+    QSize wantedOuter_;      // pixels, as last set
+    QSize requestedClient_;  // what was passed to resize() for it
+    QSize knownFrame_;
+};
+
+}  // namespace ui

@@ -1,0 +1,148 @@
+#include "ui/Label.h"
+
+#include <QMouseEvent>
+#include <QPalette>
+
+#include "ui/Units.h"
+
+namespace ui {
+
+Label::Label(QWidget* parent, int index) : QLabel(parent), index_(index)
+{
+    setTextFormat(Qt::PlainText);
+    setAutoFillBackground(true);
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);
+    setWordWrap(false);
+    setAlignmentValue(0);
+    applyColors();
+}
+
+void Label::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    QString shown = caption;
+    shown.replace(CrLf, QStringLiteral("\n"));
+    setText(shown);
+    setAccessibleName(shown);
+    report(Property::Caption, caption);
+}
+
+void Label::setShown(bool shown)
+{
+    shown_ = shown;
+    setVisible(shown);
+    report(Property::Visible, shown);
+}
+
+void Label::setLeft(float twips)
+{
+    left_ = twips;
+    applyGeometry();
+    report(Property::Left, twips);
+}
+
+void Label::setTop(float twips)
+{
+    top_ = twips;
+    applyGeometry();
+    report(Property::Top, twips);
+}
+
+void Label::setWidthTwips(float twips)
+{
+    width_ = twips;
+    applyGeometry();
+    report(Property::Width, twips);
+}
+
+void Label::setHeightTwips(float twips)
+{
+    height_ = twips;
+    applyGeometry();
+    report(Property::Height, twips);
+}
+
+void Label::applyGeometry()
+{
+    setGeometry(twipsToPixelRect(left_, top_, width_, height_));
+}
+
+void Label::setForeColor(std::int32_t rgb)
+{
+    fore_ = rgb;
+    applyColors();
+    report(Property::ForeColor, rgb);
+}
+
+void Label::setBackColor(std::int32_t rgb)
+{
+    back_ = rgb;
+    applyColors();
+    report(Property::BackColor, rgb);
+}
+
+void Label::applyColors()
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, toQColor(fore_));
+    p.setColor(QPalette::Window, toQColor(back_));
+    setPalette(p);
+}
+
+void Label::setAlignmentValue(int alignment)
+{
+    alignment_ = alignment;
+    const Qt::Alignment h = alignment == 2 ? Qt::AlignHCenter : alignment == 1 ? Qt::AlignRight : Qt::AlignLeft;
+    setAlignment(h | Qt::AlignTop);
+    report(Property::Alignment, alignment);
+}
+
+void Label::setFontName(const QString& name)
+{
+    fontName_ = name;
+    font_.setFamily(name);
+    setFont(font_);
+    report(Property::FontName, name);
+}
+
+void Label::setFontSize(float points)
+{
+    fontSize_ = points;
+    font_.setPointSizeF(points);
+    setFont(font_);
+    report(Property::FontSize, points);
+}
+
+void Label::setFontItalic(bool italic)
+{
+    fontItalic_ = italic;
+    font_.setItalic(italic);
+    setFont(font_);
+    report(Property::FontItalic, italic);
+}
+
+// A click is a press and a release on the label. The second press of a double
+// click arrives as a double-click event, which is no click, so a double click
+// counts once.
+void Label::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) pressed_ = true;
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    pressed_ = false;
+    event->accept();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click) emit clicked(index_);
+}
+
+}  // namespace ui

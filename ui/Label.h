@@ -1,0 +1,83 @@
+#pragma once
+// A label with the properties the game writes: caption, position and size in
+// twips, 24-bit colours, alignment and font. Opaque, borderless, fixed size.
+#include <QFont>
+#include <QLabel>
+#include <cstdint>
+
+#include "ui/Trace.h"
+
+namespace ui {
+
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    // `index` is reported with a click and to a Trace (-1 for a single label).
+    explicit Label(QWidget* parent, int index = -1);
+
+    int index() const { return index_; }
+    void setTrace(Trace* trace) { trace_ = trace; }
+
+    // The caption as written, CR LF included; on screen each CR LF breaks the line.
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& caption);
+
+    bool isShown() const { return shown_; }
+    void setShown(bool shown);
+
+    float left() const { return left_; }
+    float top() const { return top_; }
+    float widthTwips() const { return width_; }
+    float heightTwips() const { return height_; }
+    void setLeft(float twips);
+    void setTop(float twips);
+    void setWidthTwips(float twips);
+    void setHeightTwips(float twips);
+
+    std::int32_t foreColor() const { return fore_; }
+    std::int32_t backColor() const { return back_; }
+    void setForeColor(std::int32_t rgb);
+    void setBackColor(std::int32_t rgb);
+
+    // 0 left, 2 centred; the text is drawn from the top of the label.
+    int alignmentValue() const { return alignment_; }
+    void setAlignmentValue(int alignment);
+
+    const QString& fontName() const { return fontName_; }
+    float fontSize() const { return fontSize_; }
+    bool fontItalic() const { return fontItalic_; }
+    void setFontName(const QString& name);
+    void setFontSize(float points);
+    void setFontItalic(bool italic);
+
+signals:
+    void clicked(int index);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void report(Property p, const QVariant& v)
+    {
+        if (trace_) trace_->propertyWritten(index_, p, v);
+    }
+    void applyGeometry();
+    void applyColors();
+
+    int index_;
+    Trace* trace_ = nullptr;
+    QString caption_;
+    bool shown_ = true;
+    float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    std::int32_t fore_ = 0xFFFFFF, back_ = 0;
+    int alignment_ = 0;
+    QString fontName_;
+    float fontSize_ = 8.25f;
+    bool fontItalic_ = false;
+    QFont font_;
+    bool pressed_ = false;
+};
+
+}  // namespace ui
