@@ -8,6 +8,13 @@
 
 int main(int argc, char* argv[])
 {
+    // Without a display Qt would abort; say what is wrong instead.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("Flinkblick braucht eine grafische Oberfläche: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     ui::SystemClock uhr;
     ui::SystemRandom zufall;

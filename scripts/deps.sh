@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Flinkblick needs that are missing.
+#   scripts/deps.sh run   – to build and play
+#   scripts/deps.sh test  – to build and run the tests
+set -euo pipefail
+
+build_pkgs=(g++ cmake make qt6-base-dev)
+font_pkgs=(fonts-liberation2 fonts-lato fonts-dancingscript fonts-comfortaa fonts-linuxlibertine fonts-dejavu-core fontconfig)
+test_pkgs=(xvfb xauth libbenchmark-dev valgrind gcovr imagemagick x11-utils)
+
+wanted=("${build_pkgs[@]}" "${font_pkgs[@]}")
+if [[ "${1:-run}" == test ]]; then wanted+=("${test_pkgs[@]}"); fi
+if [[ -n "${FLINKBLICK_EXTRA_PKGS:-}" ]]; then read -ra extra <<<"$FLINKBLICK_EXTRA_PKGS"; wanted+=("${extra[@]}"); fi
+
+missing=()
+for p in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installiere fehlende Pakete: ${missing[*]}"
+sudo=()
+[[ $(id -u) -ne 0 ]] && sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# New fonts are found only once fontconfig has read them.
+fc-cache -f >/dev/null 2>&1 || true
