@@ -33,8 +33,16 @@ void setControlColors(QWidget* widget, std::int32_t fore, std::int32_t back)
 
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
 {
-    // Standard button colours, not the black of the window behind it.
-    setPalette(QApplication::palette(this));
+    // Standard button colours, not the black of the window behind it. Every
+    // role is set explicitly: a role left unset would still come from the window.
+    QPalette standard = QApplication::palette(this);
+    for (int g = 0; g < QPalette::NColorGroups; ++g)
+        for (int r = 0; r < QPalette::NColorRoles; ++r) {
+            const auto group = static_cast<QPalette::ColorGroup>(g);
+            const auto role = static_cast<QPalette::ColorRole>(r);
+            standard.setBrush(group, role, standard.brush(group, role));
+        }
+    setPalette(standard);
     // The focused button takes Return as well as Space, but none is the default.
     setAutoDefault(true);
     setDefault(false);
