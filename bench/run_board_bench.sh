@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the board benchmark in Release and prints the medians of the build
+# alone and of build plus repaint. Extra arguments go to the benchmark
+# (e.g. --benchmark_filter=Bunte).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build/bench
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DFLINKBLICK_TESTS=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)" --target bench_brett >/dev/null
+if [[ ! -x "$build/bench/bench_brett" ]]; then
+  echo "Google Benchmark fehlt (Debian: libbenchmark-dev); kein Benchmark gebaut." >&2
+  exit 1
+fi
+echo "Maschine: $(nproc) Kerne, Last: $(cut -d' ' -f1-3 /proc/loadavg)"
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+"$build/bench/bench_brett" --benchmark_counters_tabular=true "$@" 2>&1 |
+  grep -v 'Library was built as DEBUG' |
+  awk '/_median|Benchmark|^---|Erster/ {print}'
