@@ -1,0 +1,249 @@
+// Simple runs ("50 Zahlen einfach") from the start button back to the start menu.
+#include <QFontMetrics>
+#include <QTest>
+
+#include "tests/support/Spielhilfe.h"
+
+using namespace spielhilfe;
+Q_DECLARE_METATYPE(spielhilfe::Start)
+
+namespace {
+const QString Alle = QStringLiteral("Alle 50 Zahlen gefunden");
+const QString Bitte = QStringLiteral("Bitte noch einmal klicken um das Startmenü anzuzeigen.");
+
+// What the window showed while a box was open.
+struct Anblick {
+    QString text;
+    int zahlen;
+    bool label1;
+    int menue;
+    QString label1Bildschirm;
+};
+}  // namespace
+
+class EinfacherLauf : public QObject {
+    Q_OBJECT
+private slots:
+    void lauf_data();
+    void lauf();
+    void ersterKlick_data();
+    void ersterKlick();
+    void gefundeneZahlNochmalIstFehler();
+    void ausdauerZeilenPassenInsLabel();
+    void gleichRunterNachGroessenwechsel_data();
+    void gleichRunterNachGroessenwechsel();
+};
+
+void EinfacherLauf::lauf_data()
+{
+    QTest::addColumn<Start>("start");
+    QTest::addColumn<QList<int>>("fehlerVor");  // the board ordinals before which a miss falls
+    QTest::addColumn<bool>("mischen");
+    QTest::addColumn<int>("sekunden");
+    QTest::addColumn<QString>("zeit");
+
+    QTest::newRow("bunt hoch, fehlerfrei, 42 s") << Start::BuntHoch << QList<int>{} << false << 42 << "Zeit = 0:42";
+    QTest::newRow("bunt runter, 3 Fehler, 125 s") << Start::BuntRunter << QList<int>{1, 17, 50} << false << 125
+                                                  << "Zeit = 2:5";
+    QTest::newRow("gleich hoch, 1 Fehler, 60 s") << Start::GleichHoch << QList<int>{33} << false << 60 << "Zeit = 1:0";
+    QTest::newRow("gleich runter, 2 Fehler, 3725 s") << Start::GleichRunter << QList<int>{2, 2} << false << 3725
+                                                     << "Zeit = 62:5";
+    QTest::newRow("bunt hoch, neu mischen, 3 Fehler") << Start::BuntHoch << QList<int>{5, 6, 49} << true << 125
+                                                      << "Zeit = 2:5";
+    QTest::newRow("gleich runter, neu mischen") << Start::GleichRunter << QList<int>{} << true << 59 << "Zeit = 0:59";
+}
+
+void EinfacherLauf::lauf()
+{
+    QFETCH(Start, start);
+    QFETCH(QList<int>, fehlerVor);
+    QFETCH(bool, mischen);
+    QFETCH(int, sekunden);
+    QFETCH(QString, zeit);
+
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.EinfachAusdauer[1]->setValue(true);
+    w.ImmerNeuMischenChk->setValue(mischen ? 1 : 0);
+    QList<Anblick> anblicke;
+    s.meldung.whileOpen = [&](const QString& t) {
+        anblicke << Anblick{t, sichtbareZahlen(w), label1Sichtbar(w), sichtbaresMenue(w), w.Label1->text()};
+    };
+
+    starten(w, start);
+    QCOMPARE(w.Modus, modusName(start));
+    QCOMPARE(w.Ausdauer, ui::False);
+    QCOMPARE(w.Timer12Min->interval(), 0);
+    QCOMPARE(sichtbaresMenue(w), 0);
+    QCOMPARE(sichtbareZahlen(w), 50);
+
+    QStringList erwartet;
+    for (int z = 1; z <= 50; ++z) {
+        for (int f : fehlerVor) {
+            if (f != z) continue;
+            erwartet << QStringLiteral("Gesuchte Zahl = %1").arg(zahlNr(start, z));
+            s.fehler();
+            QCOMPARE(int(w.Zaehler), z);
+        }
+        if (z == 20) s.uhr.advance(sekunden / 2);
+        if (z == 50) s.uhr.advance(sekunden - sekunden / 2);
+        s.treffer();
+    }
+    erwartet << Alle << Bitte;
+    QCOMPARE(s.meldung.texts, erwartet);
+
+    const QString ergebnis = QStringLiteral("Fehlversuche: %1\r\n").arg(fehlerVor.size()) + zeit;
+    QCOMPARE(w.Label1->caption(), ergebnis);
+
+    // Miss boxes over the board; then an empty window; the results only behind the second box.
+    QCOMPARE(anblicke.size(), erwartet.size());
+    for (int i = 0; i < fehlerVor.size(); ++i) {
+        QCOMPARE(anblicke[i].zahlen, 50);
+        QVERIFY(!anblicke[i].label1);
+    }
+    const Anblick& erste = anblicke[anblicke.size() - 2];
+    QCOMPARE(erste.zahlen, 0);
+    QVERIFY(!erste.label1);
+    QCOMPARE(erste.menue, 0);
+    const Anblick& zweite = anblicke.last();
+    QCOMPARE(zweite.zahlen, 0);
+    QVERIFY(zweite.label1);
+    QCOMPARE(zweite.menue, 0);
+    // On screen each CR LF is one line break, and no CR is left over.
+    QCOMPARE(zweite.label1Bildschirm, QStringLiteral("Fehlversuche: %1\n").arg(fehlerVor.size()) + zeit);
+
+    // Back at the start menu, ready for the next run.
+    QCOMPARE(sichtbaresMenue(w), 9);
+    QVERIFY(!label1Sichtbar(w));
+    QCOMPARE(sichtbareZahlen(w), 0);
+    QCOMPARE(int(w.Zielbasis), 0);
+    QCOMPARE(int(w.Fehlversuche), 0);
+    QCOMPARE(int(w.Zaehler), 51);
+    QVERIFY(w.EinfachAusdauer[1]->value());
+
+    // The next run starts clean and reports no misses of this one.
+    s.meldung.texts.clear();
+    starten(w, start);
+    QCOMPARE(w.Label1->caption(), QString());
+    QCOMPARE(w.GesuchteZahl(), zahlNr(start, 1));
+    treffen(s, 50);
+    QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 0\r\nZeit = 0:0"));
+    QCOMPARE(s.meldung.texts, (QStringList{Alle, Bitte}));
+}
+
+void EinfacherLauf::ersterKlick_data()
+{
+    QTest::addColumn<Start>("start");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("meldung");  // empty: a hit
+
+    QTest::newRow("hoch: Zahllbl(0) trifft") << Start::BuntHoch << 0 << QString();
+    QTest::newRow("hoch: Zahllbl(1) verfehlt") << Start::GleichHoch << 1 << "Gesuchte Zahl = 1";
+    QTest::newRow("hoch: Zahllbl(49) verfehlt") << Start::BuntHoch << 49 << "Gesuchte Zahl = 1";
+    QTest::newRow("runter: Zahllbl(49) trifft") << Start::BuntRunter << 49 << QString();
+    QTest::newRow("runter: Zahllbl(0) verfehlt") << Start::GleichRunter << 0 << "Gesuchte Zahl = 50";
+    QTest::newRow("runter: Zahllbl(48) verfehlt") << Start::BuntRunter << 48 << "Gesuchte Zahl = 50";
+}
+
+void EinfacherLauf::ersterKlick()
+{
+    QFETCH(Start, start);
+    QFETCH(int, index);
+    QFETCH(QString, meldung);
+
+    fakes::Spiel s;
+    s.w().EinfachAusdauer[1]->setValue(true);
+    starten(s.w(), start);
+    s.w().Zahllbl_Click(index);
+
+    const bool treffer = meldung.isEmpty();
+    QCOMPARE(s.meldung.texts, treffer ? QStringList{} : QStringList{meldung});
+    QCOMPARE(int(s.w().Zaehler), treffer ? 2 : 1);
+    QCOMPARE(int(s.w().Fehlversuche), treffer ? 0 : 1);
+    QCOMPARE(s.w().GesuchteZahl(), zahlNr(start, treffer ? 2 : 1));
+}
+
+void EinfacherLauf::gefundeneZahlNochmalIstFehler()
+{
+    fakes::Spiel s;
+    s.w().EinfachAusdauer[1]->setValue(true);
+    s.w().StartBtn_Click();
+    treffen(s, 3);
+    s.w().Zahllbl_Click(0);
+    QCOMPARE(s.meldung.texts, QStringList{"Gesuchte Zahl = 4"});
+    QCOMPARE(int(s.w().Zaehler), 4);
+}
+
+// The fourteen endurance lines, with three-digit minutes and a four-digit total,
+// must be readable in full: no line cut at the right, none below the label.
+void EinfacherLauf::ausdauerZeilenPassenInsLabel()
+{
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QStringList zeilen;
+    s.meldung.whileOpen = [&](const QString& t) {
+        if (t == Bitte) zeilen = w.Label1->text().split(QLatin1Char('\n'));
+    };
+    w.StartBtn_Click();
+    for (int m = 0; m < 12; ++m) {
+        treffen(s, 95 + m);
+        s.uhr.advance(60);
+    }
+    w.Timer12Min_Timer();
+
+    QCOMPARE(zeilen.size(), 14);
+    QCOMPARE(zeilen.last(), QStringLiteral("Gesamt: 1206"));
+    const QFontMetrics fm(w.Label1->font());
+    QVERIFY2(14 * fm.lineSpacing() <= w.Label1->height(),
+             qPrintable(QStringLiteral("%1 × 14 > %2").arg(fm.lineSpacing()).arg(w.Label1->height())));
+    for (const QString& z : zeilen)
+        QVERIFY2(fm.horizontalAdvance(z) <= w.Label1->width(),
+                 qPrintable(QStringLiteral("%1: %2 > %3").arg(z).arg(fm.horizontalAdvance(z)).arg(w.Label1->width())));
+}
+
+// The downward uniform board is built before the mode start restores the window;
+// the window is restored first, so the board fits the window it is shown in.
+void EinfacherLauf::gleichRunterNachGroessenwechsel_data()
+{
+    QTest::addColumn<bool>("maximiert");
+    QTest::addColumn<QSize>("groesse");
+    QTest::newRow("maximiert") << true << QSize();
+    QTest::newRow("vergrößert auf 1600 × 1100") << false << QSize(1600, 1100);
+    QTest::newRow("verkleinert auf 500 × 400") << false << QSize(500, 400);
+}
+
+void EinfacherLauf::gleichRunterNachGroessenwechsel()
+{
+    QFETCH(bool, maximiert);
+    QFETCH(QSize, groesse);
+
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.EinfachAusdauer[1]->setValue(true);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    if (maximiert) {
+        w.showMaximized();
+        QTRY_VERIFY(w.width() > 1000);
+    } else {
+        w.resize(groesse);
+        QTRY_COMPARE(w.size(), groesse);
+    }
+
+    w.GleichRunterStartBtn_Click();
+    QCOMPARE(w.windowStateValue(), 0);
+    QCOMPARE(w.outerWidthTwips(), 12000.0);
+    QCOMPARE(w.outerHeightTwips(), 9600.0);
+    QVERIFY(brettPasstInsFenster(w));
+    // Pending window-system events must not undo the restore.
+    QTest::qWait(50);
+    QCOMPARE(w.outerWidthTwips(), 12000.0);
+    QCOMPARE(w.outerHeightTwips(), 9600.0);
+    QVERIFY(brettPasstInsFenster(w));
+    QCOMPARE(w.GesuchteZahl(), 50);
+}
+
+FLINKBLICK_TEST_MAIN_GROSSER_BILDSCHIRM(EinfacherLauf)
+#include "test_einfacher_lauf.moc"
