@@ -1,0 +1,388 @@
+// Endurance runs ("12 Minuten Ausdauer") over the hand-moved clock: renewed
+// boards, hits per minute, the time-up and its results.
+#include <QTest>
+
+#include "tests/support/Spielhilfe.h"
+
+using namespace spielhilfe;
+Q_DECLARE_METATYPE(spielhilfe::Start)
+
+namespace {
+const QString Um = QStringLiteral("Die 12 Minuten sind um!");
+const QString Bitte = QStringLiteral("Bitte noch einmal klicken um das Startmenü anzuzeigen.");
+using Minuten = std::array<int, 12>;
+
+// Indices of the labels that turned white, in order.
+QList<int> weissGeworden(const fakes::RecordingTrace& t)
+{
+    QList<int> r;
+    for (const auto& e : t.events)
+        if (e.property == ui::Property::BackColor && e.value.toInt() == ui::Weiss) r << e.control;
+    return r;
+}
+}  // namespace
+
+class Ausdauer : public QObject {
+    Q_OBJECT
+private slots:
+    void brettErneuert_data();
+    void brettErneuert();
+    void brettErneuertNachGroessenwechsel_data();
+    void brettErneuertNachGroessenwechsel();
+    void trefferJeMinute();
+    void zeitUm_data();
+    void zeitUm();
+    void naechsterLaufBeginntBeiNull();
+    void nachZeitUmKeinWeitererTick();
+    void tickBeiOffenerFehlermeldung();
+    void uhrSprung_data();
+    void uhrSprung();
+    void spaeterTick();
+    void zaehlerSaettigen();
+};
+
+void Ausdauer::brettErneuert_data()
+{
+    QTest::addColumn<Start>("start");
+    QTest::newRow("bunt hoch") << Start::BuntHoch;
+    QTest::newRow("bunt runter") << Start::BuntRunter;
+    QTest::newRow("gleich hoch") << Start::GleichHoch;
+    QTest::newRow("gleich runter") << Start::GleichRunter;
+}
+
+void Ausdauer::brettErneuert()
+{
+    QFETCH(Start, start);
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    starten(w, start);
+    const ui::Zeitpunkt beginn = w.Startzeit;
+    QCOMPARE(w.Timer12Min->interval(), 1000);
+    QCOMPARE(w.Ausdauer, ui::True);
+
+    s.fehler();
+    s.fehler();
+    treffen(s, 30);
+    s.uhr.advance(200);
+    std::array<float, 50> links{};
+    for (int i = 0; i < 50; ++i) links[i] = w.Zahllbl[i]->left();
+    treffen(s, 20);
+
+    QCOMPARE(s.meldung.texts.size(), 2);  // the two misses, no results
+    QCOMPARE(int(w.Zaehler), 1);
+    QCOMPARE(w.GesuchteZahl(), zahlNr(start, 1));
+    QCOMPARE(w.Modus, modusName(start));
+    QCOMPARE(w.Startzeit.monoNs, beginn.monoNs);
+    QCOMPARE(w.Startzeit.datum, beginn.datum);
+    QCOMPARE(w.Ausdauer, ui::True);
+    QCOMPARE(w.Timer12Min->interval(), 1000);
+    QVERIFY(w.Timer12Min->isTicking());
+    QCOMPARE(int(w.Fehlversuche), 2);
+    QCOMPARE(w.Label1->caption(), QString());
+    QVERIFY(!label1Sichtbar(w));
+    QCOMPARE(sichtbareZahlen(w), 50);
+    QCOMPARE(sichtbaresMenue(w), 0);
+    bool neu = false;
+    for (int i = 0; i < 50; ++i) neu = neu || links[i] != w.Zahllbl[i]->left();
+    QVERIFY2(neu, "the renewed board stands where the old one stood");
+    // All 50 finds were in the first minutes of the run, none in entry 12.
+    QCOMPARE(int(w.ProMinute[0]) + int(w.ProMinute[3]), 50);
+    QCOMPARE(int(w.ProMinute[12]), 0);
+}
+
+// The board is renewed for the window it will be shown in, even if the player
+// has maximised or enlarged the window during the run.
+void Ausdauer::brettErneuertNachGroessenwechsel_data()
+{
+    QTest::addColumn<Start>("start");
+    QTest::addColumn<bool>("maximiert");
+    QTest::newRow("bunt hoch, maximiert") << Start::BuntHoch << true;
+    QTest::newRow("gleich runter, maximiert") << Start::GleichRunter << true;
+    QTest::newRow("bunt runter, vergrößert") << Start::BuntRunter << false;
+    QTest::newRow("gleich hoch, vergrößert") << Start::GleichHoch << false;
+}
+
+void Ausdauer::brettErneuertNachGroessenwechsel()
+{
+    QFETCH(Start, start);
+    QFETCH(bool, maximiert);
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    starten(w, start);
+    treffen(s, 10);
+    if (maximiert) {
+        w.showMaximized();
+    } else {
+        w.resize(1700, 1150);
+    }
+    QTRY_VERIFY(w.width() > 1000);
+
+    treffen(s, 40);
+    QCOMPARE(int(w.Zaehler), 1);
+    QCOMPARE(w.windowStateValue(), 0);
+    QVERIFY(brettPasstInsFenster(w));
+    QTest::qWait(50);
+    QCOMPARE(w.outerWidthTwips(), 12000.0);
+    QCOMPARE(w.outerHeightTwips(), 9600.0);
+    QVERIFY(brettPasstInsFenster(w));
+}
+
+void Ausdauer::trefferJeMinute()
+{
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.StartBtn_Click();
+    s.treffer();         // 0 s
+    s.uhr.advance(59);   // 59 s
+    s.treffer();
+    s.uhr.advance(1);    // 60 s
+    s.treffer();
+    s.uhr.advance(659);  // 719 s
+    s.treffer();
+    w.Timer12Min_Timer();
+    QCOMPARE(s.meldung.texts, QStringList{});
+    QCOMPARE(int(w.Zaehler), 5);
+    QCOMPARE(w.Modus, QStringLiteral("BunteZahlenHoch"));
+
+    s.uhr.advance(1);  // 720 s, before the tick: counted, but not shown
+    s.treffer();
+    QCOMPARE(int(w.ProMinute[0]), 2);
+    QCOMPARE(int(w.ProMinute[1]), 1);
+    QCOMPARE(int(w.ProMinute[11]), 1);
+    QCOMPARE(int(w.ProMinute[12]), 1);
+
+    w.Timer12Min_Timer();
+    QCOMPARE(s.meldung.texts, (QStringList{Um, Bitte}));
+    QCOMPARE(w.Label1->caption(), ausdauerText(0, Minuten{2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
+    QCOMPARE(int(w.ProMinute[12]), 2);  // with the time-up hit
+}
+
+void Ausdauer::zeitUm_data()
+{
+    QTest::addColumn<Start>("start");
+    QTest::addColumn<bool>("mischen");
+    QTest::addColumn<int>("rest");  // hits on the board the time-up cuts short
+    QTest::addColumn<int>("letzter");
+
+    QTest::newRow("bunt hoch, 17 Zahlen") << Start::BuntHoch << false << 17 << 49;
+    QTest::newRow("bunt runter, 17 Zahlen") << Start::BuntRunter << false << 17 << 0;
+    QTest::newRow("gleich hoch, neu mischen") << Start::GleichHoch << true << 3 << 49;
+    QTest::newRow("gleich runter, neu mischen, 49 Zahlen") << Start::GleichRunter << true << 49 << 0;
+    QTest::newRow("gleich runter, frisches Brett") << Start::GleichRunter << false << 0 << 0;
+}
+
+void Ausdauer::zeitUm()
+{
+    QFETCH(Start, start);
+    QFETCH(bool, mischen);
+    QFETCH(int, rest);
+    QFETCH(int, letzter);
+
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.ImmerNeuMischenChk->setValue(mischen ? 1 : 0);
+    starten(w, start);
+    s.fehler();
+    treffen(s, 50);  // first board, minute 0
+    s.uhr.advance(400);
+    s.fehler();
+    s.fehler();
+    treffen(s, rest);  // minute 6
+    s.uhr.advance(320);
+
+    fakes::RecordingTrace trace;
+    trace.attach(w, s.zufall);
+    QList<int> weissImKasten;
+    s.meldung.whileOpen = [&](const QString& t) {
+        if (t != Um) return;
+        for (ui::Label* l : w.Zahllbl)
+            if (l->backColor() != ui::Schwarz) weissImKasten << l->index();
+    };
+    w.Timer12Min_Timer();
+    trace.detach(w, s.zufall);
+
+    QCOMPARE(weissGeworden(trace), QList<int>{letzter});
+    QVERIFY(weissImKasten.isEmpty());
+    QCOMPARE(s.meldung.texts.mid(3), (QStringList{Um, Bitte}));
+    Minuten m{};
+    m[0] = 50;
+    m[6] = rest;
+    QCOMPARE(w.Label1->caption(), ausdauerText(3, m));
+    QVERIFY(!w.Label1->caption().endsWith(ui::CrLf));
+    QCOMPARE(w.Modus, QString());
+    QCOMPARE(int(w.Zaehler), 51);
+    QCOMPARE(int(w.Fehlversuche), 0);
+    QCOMPARE(int(w.ProMinute[12]), 1);
+    for (int i = 0; i < 12; ++i) QCOMPARE(int(w.ProMinute[i]), 0);
+    QCOMPARE(w.Timer12Min->interval(), 0);
+    QCOMPARE(w.Timer1->interval(), 0);
+    QCOMPARE(int(w.Zielbasis), 0);
+    QCOMPARE(sichtbaresMenue(w), 9);
+    QCOMPARE(sichtbareZahlen(w), 0);
+    QVERIFY(w.EinfachAusdauer[0]->value());
+    QCOMPARE(w.ImmerNeuMischenChk->value(), mischen ? 1 : 0);
+}
+
+void Ausdauer::naechsterLaufBeginntBeiNull()
+{
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.Gleiche_Zahlen_Click();
+    s.fehler();
+    treffen(s, 70);
+    s.uhr.advance(720);
+    w.Timer12Min_Timer();
+
+    w.BuntRunterStartBtn_Click();
+    QCOMPARE(w.Timer12Min->interval(), 1000);
+    QCOMPARE(w.GesuchteZahl(), 50);
+    treffen(s, 5);
+    s.uhr.advance(90);
+    treffen(s, 4);
+    s.uhr.advance(630);
+    w.Timer12Min_Timer();
+    QCOMPARE(w.Label1->caption(), ausdauerText(0, Minuten{5, 4}));
+    QCOMPARE(int(w.ProMinute[12]), 2);  // never reset: one time-up hit per run
+}
+
+// After time-up the clock is stopped for real: a second of event loop brings
+// no tick that could end the run a second time.
+void Ausdauer::nachZeitUmKeinWeitererTick()
+{
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.StartBtn_Click();
+    treffen(s, 12);
+    s.uhr.advance(725);
+    w.Timer12Min->tick();
+    QCOMPARE(s.meldung.texts, (QStringList{Um, Bitte}));
+    const QString ergebnis = w.Label1->caption();
+
+    QCOMPARE(w.Timer12Min->interval(), 0);
+    QVERIFY(!w.Timer12Min->isTicking());
+    s.uhr.advance(5);
+    QTest::qWait(1300);
+    QCOMPARE(s.meldung.texts.size(), 2);
+    QCOMPARE(w.Label1->caption(), ergebnis);
+    QCOMPARE(sichtbaresMenue(w), 9);
+}
+
+// A tick after 720 s while a miss box is open ends nothing; the first tick
+// after the box has closed ends the run, and that miss is in the misses line.
+void Ausdauer::tickBeiOffenerFehlermeldung()
+{
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.Gleiche_Zahlen_Click();
+    treffen(s, 3);
+    s.uhr.advance(700);
+    int imKasten = -1;
+    s.meldung.whileOpen = [&](const QString& t) {
+        if (!t.startsWith(QStringLiteral("Gesuchte Zahl"))) return;
+        s.uhr.advance(30);
+        w.Timer12Min_Timer();
+        w.Timer12Min->tick();
+        imKasten = s.meldung.texts.size();
+        QCOMPARE(w.Modus, QStringLiteral("GleicheZahlenHoch"));
+        QCOMPARE(int(w.Zaehler), 4);
+        QCOMPARE(sichtbareZahlen(w), 50);
+    };
+    s.fehler();
+    QCOMPARE(imKasten, 1);
+    QCOMPARE(s.meldung.texts, QStringList{"Gesuchte Zahl = 4"});
+    QCOMPARE(int(w.Fehlversuche), 1);
+    QCOMPARE(w.Timer12Min->interval(), 1000);
+
+    w.Timer12Min_Timer();
+    QCOMPARE(s.meldung.texts, (QStringList{"Gesuchte Zahl = 4", Um, Bitte}));
+    QCOMPARE(w.Label1->caption(), ausdauerText(1, Minuten{3}));
+    QCOMPARE(int(w.Fehlversuche), 0);
+    QCOMPARE(w.Timer12Min->interval(), 0);
+}
+
+// Elapsed time follows the monotonic clock: setting the wall clock during a run
+// changes neither the time taken nor the minute a hit counts in.
+void Ausdauer::uhrSprung_data()
+{
+    QTest::addColumn<double>("sprung");
+    QTest::newRow("3 Stunden vor") << 3 * 3600.0;
+    QTest::newRow("3 Stunden zurück") << -3 * 3600.0;
+    QTest::newRow("eine Stunde zurück (Sommerzeit)") << -3600.0;
+    QTest::newRow("25 Stunden vor") << 25 * 3600.0;
+}
+
+void Ausdauer::uhrSprung()
+{
+    QFETCH(double, sprung);
+    {
+        fakes::Spiel s;
+        Flinkblick& w = s.w();
+        w.StartBtn_Click();
+        treffen(s, 10);
+        s.uhr.advance(70);
+        s.uhr.jumpWall(sprung);
+        treffen(s, 10);
+        s.uhr.advance(600);
+        s.uhr.jumpWall(-sprung / 3);
+        treffen(s, 10);
+        w.Timer12Min_Timer();  // 670 s
+        QCOMPARE(s.meldung.texts, QStringList{});
+        s.uhr.advance(50);
+        w.Timer12Min_Timer();  // 720 s
+        QCOMPARE(w.Label1->caption(), ausdauerText(0, Minuten{10, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 10}));
+    }
+    {
+        fakes::Spiel s;
+        Flinkblick& w = s.w();
+        w.EinfachAusdauer[1]->setValue(true);
+        w.Gleiche_Zahlen_Click();
+        treffen(s, 25);
+        s.uhr.jumpWall(sprung);
+        s.uhr.advance(125);
+        treffen(s, 25);
+        QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 0\r\nZeit = 2:5"));
+    }
+}
+
+// A tick that comes very late (the machine slept) ends the run as any other;
+// hits beyond minute 12 count in entry 12.
+void Ausdauer::spaeterTick()
+{
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.BuntRunterStartBtn_Click();
+    treffen(s, 7);
+    s.uhr.advance(5000);
+    s.treffer();
+    QCOMPARE(int(w.ProMinute[12]), 1);
+    w.Timer12Min_Timer();
+    QCOMPARE(s.meldung.texts, (QStringList{Um, Bitte}));
+    QCOMPARE(int(w.ProMinute[12]), 2);
+    QCOMPARE(w.Label1->caption(), ausdauerText(0, Minuten{7}));
+    QCOMPARE(sichtbaresMenue(w), 9);
+}
+
+// The 16-bit counters stop at their limit instead of wrapping round.
+void Ausdauer::zaehlerSaettigen()
+{
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.StartBtn_Click();
+    for (int i = 0; i < 32800; ++i) s.fehler();
+    QCOMPARE(int(w.Fehlversuche), 32767);
+    for (auto& m : w.ProMinute) m = 32766;
+    treffen(s, 2);
+    QCOMPARE(int(w.ProMinute[0]), 32767);
+    s.uhr.advance(720);
+    w.Timer12Min_Timer();
+    QCOMPARE(int(w.ProMinute[12]), 32767);
+    const QStringList zeilen = w.Label1->caption().split(ui::CrLf);
+    QCOMPARE(zeilen.first(), QStringLiteral("Fehlversuche: 32767"));
+    QCOMPARE(zeilen[1], QStringLiteral("In der 1. Minute gefundene Zahlen: 32767"));
+    QCOMPARE(zeilen.last(), QStringLiteral("Gesamt: 32767"));
+}
+
+FLINKBLICK_TEST_MAIN_GROSSER_BILDSCHIRM(Ausdauer)
+#include "test_ausdauer.moc"
