@@ -70,4 +70,8 @@ void Flinkblick::RundeStarten()
     }
     EinfachAusdauer[0]->setVisible(false);
     EinfachAusdauer[1]->setVisible(false);
+    // Hiding the focused control leaves Qt's focus on a hidden option, where the
+    // space bar would still change the run length and a screen reader would
+    // announce it. The window itself holds the focus during play.
+    if (QWidget* f = focusWidget(); f && !f->isVisible()) setFocus();
 }
