@@ -1,0 +1,187 @@
+// Message boxes: the handler waits for the box and carries on once it is closed.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QtTest>
+#include <functional>
+
+#include "tests/support/Fakes.h"
+#include "ui/MessageBox.h"
+
+namespace {
+
+// Runs `mitKasten` on the box once it is open. Should the test leave the box
+// open, the guard closes it so a failing test cannot hang. Its timers end with it.
+struct KastenBeobachter {
+    QObject kontext;
+    std::function<void(QMessageBox*)> mitKasten;
+    bool gesehen = false;
+    bool vomWaechterGeschlossen = false;
+
+    void warten()
+    {
+        QTimer::singleShot(0, &kontext, [this] { pruefen(); });
+        QTimer::singleShot(5000, &kontext, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                vomWaechterGeschlossen = true;
+                box->done(QMessageBox::Ok);
+            }
+        });
+    }
+
+private:
+    void pruefen()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) {
+            QTimer::singleShot(10, &kontext, [this] { pruefen(); });
+            return;
+        }
+        gesehen = true;
+        mitKasten(box);
+    }
+};
+
+}  // namespace
+
+class MeldungTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fehlklickWartetAufDieMeldung_data();
+    void fehlklickWartetAufDieMeldung();
+    void qtKastenMitEinemOkKnopf();
+    void shutDownSchliesstUndSchweigt();
+    void fensterSchliessenBeendetWartendenHandler();
+};
+
+void MeldungTest::fehlklickWartetAufDieMeldung_data()
+{
+    QTest::addColumn<bool>("abwaerts");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("aufwärts") << false << QStringLiteral("Gesuchte Zahl = 1");
+    QTest::newRow("abwärts") << true << QStringLiteral("Gesuchte Zahl = 50");
+}
+
+void MeldungTest::fehlklickWartetAufDieMeldung()
+{
+    QFETCH(bool, abwaerts);
+    QFETCH(QString, text);
+    fakes::Spiel s;
+    s.w().EinfachAusdauer[1]->setValue(true);
+    abwaerts ? s.w().BuntRunterStartBtn_Click() : s.w().StartBtn_Click();
+    QCOMPARE(s.w().Ausdauer, ui::False);
+
+    int fehlerWaehrendOffen = -1;
+    bool offen = false;
+    s.meldung.whileOpen = [&](const QString&) {
+        fehlerWaehrendOffen = int(s.w().Fehlversuche);
+        offen = s.w().fehlermeldungOffen();
+    };
+    s.fehler();
+
+    QCOMPARE(s.meldung.texts, QStringList{text});
+    // The miss is counted only after the box has been closed.
+    QVERIFY(offen);
+    QCOMPARE(fehlerWaehrendOffen, 0);
+    QVERIFY(!s.w().fehlermeldungOffen());
+    QCOMPARE(int(s.w().Fehlversuche), 1);
+    QCOMPARE(int(s.w().Zaehler), 1);
+
+    s.fehler();
+    QCOMPARE(s.meldung.texts, (QStringList{text, text}));
+    QCOMPARE(int(s.w().Fehlversuche), 2);
+}
+
+void MeldungTest::qtKastenMitEinemOkKnopf()
+{
+    QWidget fenster;
+    fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+    ui::QtMessageBox meldung;
+    meldung.setParent(&fenster);
+
+    KastenBeobachter b;
+    QString titel, inhalt;
+    int knoepfe = -1;
+    QMessageBox::StandardButton knopf = QMessageBox::NoButton;
+    QMessageBox::Icon symbol = QMessageBox::Warning;
+    bool modal = false;
+    QWidget* eltern = nullptr;
+    b.mitKasten = [&](QMessageBox* box) {
+        titel = box->windowTitle();
+        inhalt = box->text();
+        knoepfe = int(box->buttons().size());
+        knopf = box->buttons().isEmpty() ? QMessageBox::NoButton : box->standardButton(box->buttons().first());
+        symbol = box->icon();
+        modal = box->isModal();
+        eltern = box->parentWidget();
+        if (!box->buttons().isEmpty()) QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
+    };
+    b.warten();
+    meldung.MsgBox(QStringLiteral("Bitte noch einmal klicken um das Startmen\u00fc anzuzeigen."));
+
+    QVERIFY(b.gesehen);
+    QVERIFY(!b.vomWaechterGeschlossen);
+    QCOMPARE(titel, QStringLiteral("Flinkblick"));
+    QCOMPARE(inhalt, QStringLiteral("Bitte noch einmal klicken um das Startmen\u00fc anzuzeigen."));
+    QCOMPARE(knoepfe, 1);
+    QCOMPARE(knopf, QMessageBox::Ok);
+    QCOMPARE(symbol, QMessageBox::NoIcon);
+    QVERIFY(modal);
+    QCOMPARE(eltern, &fenster);
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void MeldungTest::shutDownSchliesstUndSchweigt()
+{
+    ui::QtMessageBox meldung;
+    KastenBeobachter b;
+    b.mitKasten = [&](QMessageBox*) { meldung.shutDown(); };
+    b.warten();
+    meldung.MsgBox(QStringLiteral("Alle 50 Zahlen gefunden"));
+    QVERIFY(b.gesehen);
+    QVERIFY(!b.vomWaechterGeschlossen);
+
+    // After the shut-down no box opens: MsgBox returns at once.
+    KastenBeobachter spaeter;
+    spaeter.mitKasten = [](QMessageBox* box) { box->done(QMessageBox::Ok); };
+    spaeter.warten();
+    QElapsedTimer uhr;
+    uhr.start();
+    meldung.MsgBox(QStringLiteral("Die 12 Minuten sind um!"));
+    QVERIFY(!spaeter.gesehen);
+    QVERIFY(uhr.elapsed() < 1000);
+}
+
+void MeldungTest::fensterSchliessenBeendetWartendenHandler()
+{
+    fakes::ManualClock uhr;
+    fakes::ScriptedRandom zufall;
+    ui::QtMessageBox meldung;
+    Flinkblick w({uhr, zufall, meldung});
+    meldung.setParent(&w);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.EinfachAusdauer[1]->setValue(true);
+    w.StartBtn_Click();
+
+    KastenBeobachter b;
+    QString inhalt;
+    b.mitKasten = [&](QMessageBox* box) {
+        inhalt = box->text();
+        w.close();
+    };
+    b.warten();
+    w.Zahllbl_Click(1);  // 2 is not the sought 1
+
+    QVERIFY(b.gesehen);
+    QVERIFY(!b.vomWaechterGeschlossen);
+    QCOMPARE(inhalt, QStringLiteral("Gesuchte Zahl = 1"));
+    QCOMPARE(int(w.Fehlversuche), 1);
+    QVERIFY(!w.isVisible());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+QTEST_MAIN(MeldungTest)
+#include "test_meldung.moc"
