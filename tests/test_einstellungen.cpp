@@ -1,0 +1,155 @@
+// Settings and state that carry from one run to the next: the run-length
+// option, the reshuffle box, the direction.
+#include <QTest>
+
+#include "tests/support/Spielhilfe.h"
+
+using namespace spielhilfe;
+
+namespace {
+std::array<QPointF, 50> plaetze(const Flinkblick& w)
+{
+    std::array<QPointF, 50> p;
+    for (int i = 0; i < 50; ++i) p[i] = QPointF(w.Zahllbl[i]->left(), w.Zahllbl[i]->top());
+    return p;
+}
+}  // namespace
+
+class Einstellungen : public QObject {
+    Q_OBJECT
+private slots:
+    void mischenKaestchen_data();
+    void mischenKaestchen();
+    void mischenKaestchenPerMaus();
+    void jederTrefferMischtNeu();
+    void einstellungenUeberstehenDenLauf();
+    void einfachNachAusdauer();
+    void hochNachRunter();
+};
+
+void Einstellungen::mischenKaestchen_data()
+{
+    QTest::addColumn<int>("wert");
+    QTest::addColumn<int>("erwartet");
+    QTest::newRow("angekreuzt") << 1 << -1;
+    QTest::newRow("leer") << 0 << 0;
+    QTest::newRow("grau") << 2 << -1;
+}
+
+void Einstellungen::mischenKaestchen()
+{
+    QFETCH(int, wert);
+    QFETCH(int, erwartet);
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    // From the other state, so the box really changes.
+    w.ImmerNeuMischenChk->setValue(wert == 0 ? 1 : 0);
+    w.ImmerNeuMischenChk->setValue(wert);
+    QCOMPARE(int(w.ImmerNeuMischen), erwartet);
+}
+
+void Einstellungen::mischenKaestchenPerMaus()
+{
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::mouseClick(w.ImmerNeuMischenChk, Qt::LeftButton);
+    QCOMPARE(w.ImmerNeuMischenChk->value(), 1);
+    QCOMPARE(int(w.ImmerNeuMischen), -1);
+    QTest::mouseClick(w.ImmerNeuMischenChk, Qt::LeftButton);
+    QCOMPARE(int(w.ImmerNeuMischen), 0);
+}
+
+// Every hit rebuilds the board before the flash, the completing hit included; a miss never does.
+void Einstellungen::jederTrefferMischtNeu()
+{
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.EinfachAusdauer[1]->setValue(true);
+    w.ImmerNeuMischenChk->setValue(1);
+    w.GleichRunterStartBtn_Click();
+    for (int z = 1; z <= 49; ++z) {
+        const auto vorher = plaetze(w);
+        s.fehler();
+        QVERIFY(plaetze(w) == vorher);
+        s.treffer();
+        QVERIFY2(plaetze(w) != vorher, qPrintable(QStringLiteral("hit %1 left the board as it was").arg(z)));
+        QCOMPARE(sichtbareZahlen(w), 50);
+        QCOMPARE(w.Zahllbl[50 - z]->backColor(), ui::Weiss);
+    }
+    const int zuege = s.zufall.randomizeCount();
+    s.treffer();
+    QCOMPARE(s.zufall.randomizeCount(), zuege + 1);
+    QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 49\r\nZeit = 0:0"));
+}
+
+void Einstellungen::einstellungenUeberstehenDenLauf()
+{
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.EinfachAusdauer[1]->setValue(true);
+    w.ImmerNeuMischenChk->setValue(1);
+    w.StartBtn_Click();
+    treffen(s, 50);
+    QCOMPARE(sichtbaresMenue(w), 9);
+    QVERIFY(!w.EinfachAusdauer[0]->value());
+    QVERIFY(w.EinfachAusdauer[1]->value());
+    QCOMPARE(w.ImmerNeuMischenChk->value(), 1);
+    QCOMPARE(int(w.ImmerNeuMischen), -1);
+
+    // The next run uses both: simple, and reshuffled after each hit.
+    w.Gleiche_Zahlen_Click();
+    QCOMPARE(w.Ausdauer, ui::False);
+    const auto vorher = plaetze(w);
+    s.treffer();
+    QVERIFY(plaetze(w) != vorher);
+}
+
+void Einstellungen::einfachNachAusdauer()
+{
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.StartBtn_Click();
+    treffen(s, 60);
+    s.uhr.advance(720);
+    w.Timer12Min_Timer();
+    QVERIFY(w.EinfachAusdauer[0]->value());
+
+    w.EinfachAusdauer[1]->setValue(true);
+    w.Gleiche_Zahlen_Click();
+    QCOMPARE(w.Ausdauer, ui::False);
+    QCOMPARE(w.Timer12Min->interval(), 0);
+    QVERIFY(!w.Timer12Min->isTicking());
+    QCOMPARE(w.Label1->caption(), QString());
+    s.uhr.advance(30);
+    treffen(s, 50);
+    QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 0\r\nZeit = 0:30"));
+    QCOMPARE(s.meldung.texts.mid(2), (QStringList{"Alle 50 Zahlen gefunden",
+                                                  "Bitte noch einmal klicken um das Startmenü anzuzeigen."}));
+
+    // And an endurance run right after a simple one starts the clock again.
+    w.EinfachAusdauer[0]->setValue(true);
+    w.BuntRunterStartBtn_Click();
+    QCOMPARE(w.Ausdauer, ui::True);
+    QCOMPARE(w.Timer12Min->interval(), 1000);
+}
+
+void Einstellungen::hochNachRunter()
+{
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.EinfachAusdauer[1]->setValue(true);
+    w.BuntRunterStartBtn_Click();
+    treffen(s, 50);
+    w.StartBtn_Click();
+    QCOMPARE(w.GesuchteZahl(), 1);
+    for (int i = 0; i < 50; ++i) w.Zahllbl_Click(i);
+    QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 0\r\nZeit = 0:0"));
+
+    w.Gleiche_Zahlen_Click();
+    QCOMPARE(w.GesuchteZahl(), 1);
+}
+
+QTEST_MAIN(Einstellungen)
+#include "test_einstellungen.moc"

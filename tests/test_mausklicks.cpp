@@ -1,0 +1,171 @@
+// Play with the mouse on the real widgets of a shown window.
+#include <QTest>
+
+#include "tests/support/Spielhilfe.h"
+
+using namespace spielhilfe;
+
+namespace {
+// A click as the window system delivers it: at a point of the window, so that
+// it reaches whatever widget lies there.
+QPoint mitte(const Flinkblick& w, const QWidget* c) { return c->mapTo(&w, c->rect().center()); }
+void klick(Flinkblick& w, QPoint p) { QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, p); }
+void klick(Flinkblick& w, const QWidget* c) { klick(w, mitte(w, c)); }
+
+// A point of the window that no visible control covers.
+QPoint leereStelle(const Flinkblick& w)
+{
+    for (int y = 2; y < w.height(); y += 7)
+        for (int x = 2; x < w.width(); x += 7)
+            if (!w.childAt(x, y)) return {x, y};
+    return {-1, -1};
+}
+}  // namespace
+
+class Mausklicks : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void ganzerLauf_data();
+    void ganzerLauf();
+    void doppelklickZaehltEinmal_data();
+    void doppelklickZaehltEinmal();
+    void klickAufLeereStellen();
+    void losgelassenNebenDemLabel();
+
+private:
+    std::unique_ptr<fakes::Spiel> s_;
+};
+
+void Mausklicks::init()
+{
+    s_ = std::make_unique<fakes::Spiel>();
+    s_->w().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s_->w()));
+}
+
+void Mausklicks::cleanup() { s_.reset(); }
+
+void Mausklicks::ganzerLauf_data()
+{
+    QTest::addColumn<int>("knopf");  // 0 StartBtn, 1 GleichRunterStartBtn
+    QTest::addColumn<bool>("fenster");  // through the window, or sent to the widget
+    QTest::newRow("Bunte Zahlen, vorwärts, am Widget") << 0 << false;
+    QTest::newRow("Gleiche Zahlen, rückwärts, am Widget") << 1 << false;
+    QTest::newRow("Bunte Zahlen, vorwärts, über das Fenster") << 0 << true;
+    QTest::newRow("Gleiche Zahlen, rückwärts, über das Fenster") << 1 << true;
+}
+
+void Mausklicks::ganzerLauf()
+{
+    QFETCH(int, knopf);
+    QFETCH(bool, fenster);
+    fakes::Spiel& s = *s_;
+    Flinkblick& w = s.w();
+    const auto drueck = [&](QWidget* c) {
+        if (fenster)
+            klick(w, c);
+        else
+            QTest::mouseClick(c, Qt::LeftButton);
+    };
+    klick(w, w.EinfachAusdauer[1]->mapTo(&w, QPoint(8, w.EinfachAusdauer[1]->height() / 2)));
+    QVERIFY(w.EinfachAusdauer[1]->value());
+    drueck(knopf == 0 ? w.StartBtn : w.GleichRunterStartBtn);
+    QCOMPARE(sichtbaresMenue(w), 0);
+    QCOMPARE(sichtbareZahlen(w), 50);
+
+    // A wrong number first, then every sought number in turn.
+    const int falsch = knopf == 0 ? 10 : 3;
+    drueck(w.Zahllbl[falsch]);
+    QCOMPARE(s.meldung.texts, QStringList{knopf == 0 ? "Gesuchte Zahl = 1" : "Gesuchte Zahl = 50"});
+    for (int z = 1; z <= 50; ++z) {
+        const int i = (knopf == 0 ? z : 51 - z) - 1;
+        QVERIFY(w.Zahllbl[i]->isVisible());
+        drueck(w.Zahllbl[i]);
+        if (z < 50) QCOMPARE(int(w.Zaehler), z + 1);
+    }
+    QCOMPARE(s.meldung.texts.mid(1), (QStringList{"Alle 50 Zahlen gefunden",
+                                                  "Bitte noch einmal klicken um das Startmenü anzuzeigen."}));
+    QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 1\r\nZeit = 0:0"));
+    QCOMPARE(sichtbaresMenue(w), 9);
+    QVERIFY(w.StartBtn->isVisible());
+}
+
+// The second click of a double click is no click of its own: it neither finds
+// the next number nor counts as a miss.
+void Mausklicks::doppelklickZaehltEinmal_data()
+{
+    QTest::addColumn<bool>("fenster");
+    // Sent to the label as a double click arrives at a widget: press, release,
+    // double click, release. (QTest::mouseDClick on a widget sends the middle
+    // event alone, which no mouse produces.)
+    QTest::newRow("am Label") << false;
+    // Two presses the window system turns into a double click.
+    QTest::newRow("über das Fenster") << true;
+}
+
+void Mausklicks::doppelklickZaehltEinmal()
+{
+    QFETCH(bool, fenster);
+    fakes::Spiel& s = *s_;
+    Flinkblick& w = s.w();
+    const auto doppel = [&](ui::Label* l) {
+        if (fenster)
+            QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, mitte(w, l));
+        else {
+            QTest::mousePress(l, Qt::LeftButton);
+            QTest::mouseRelease(l, Qt::LeftButton);
+            QTest::mouseDClick(l, Qt::LeftButton);
+            QTest::mouseRelease(l, Qt::LeftButton);
+        }
+    };
+    klick(w, w.Gleiche_Zahlen);
+    doppel(w.Zahllbl[0]);
+    QCOMPARE(int(w.Zaehler), 2);
+    QCOMPARE(s.meldung.texts, QStringList{});
+    QCOMPARE(int(w.Fehlversuche), 0);
+    doppel(w.Zahllbl[1]);
+    doppel(w.Zahllbl[0]);
+    QCOMPARE(int(w.Zaehler), 3);
+    QCOMPARE(s.meldung.texts, QStringList{"Gesuchte Zahl = 3"});
+}
+
+void Mausklicks::klickAufLeereStellen()
+{
+    fakes::Spiel& s = *s_;
+    Flinkblick& w = s.w();
+    const QPoint imMenue = leereStelle(w);
+    QVERIFY(imMenue.x() >= 0);
+    klick(w, imMenue);
+    QCOMPARE(sichtbaresMenue(w), 9);
+    QCOMPARE(int(w.Zaehler), 0);
+
+    klick(w, w.BuntRunterStartBtn);
+    const QPoint imSpiel = leereStelle(w);
+    QVERIFY(imSpiel.x() >= 0);
+    for (int i = 0; i < 3; ++i) klick(w, imSpiel);
+    QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, imSpiel);
+    QCOMPARE(int(w.Zaehler), 1);
+    QCOMPARE(s.meldung.texts, QStringList{});
+    QCOMPARE(int(w.Fehlversuche), 0);
+    QCOMPARE(sichtbareZahlen(w), 50);
+}
+
+// Pressed on the sought label but released beside it: no click.
+void Mausklicks::losgelassenNebenDemLabel()
+{
+    fakes::Spiel& s = *s_;
+    Flinkblick& w = s.w();
+    klick(w, w.StartBtn);
+    ui::Label* l = w.Zahllbl[0];
+    QTest::mousePress(l, Qt::LeftButton);
+    QTest::mouseRelease(l, Qt::LeftButton, {}, QPoint(l->width() + 5, l->height() / 2));
+    QCOMPARE(int(w.Zaehler), 1);
+    QCOMPARE(s.meldung.texts, QStringList{});
+    QTest::mouseClick(l, Qt::LeftButton);
+    QCOMPARE(int(w.Zaehler), 2);
+}
+
+QTEST_MAIN(Mausklicks)
+#include "test_mausklicks.moc"
