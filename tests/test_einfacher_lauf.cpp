@@ -207,16 +207,17 @@ void EinfacherLauf::ausdauerZeilenPassenInsLabel()
 // the window is restored first, so the board fits the window it is shown in.
 void EinfacherLauf::gleichRunterNachGroessenwechsel_data()
 {
-    QTest::addColumn<bool>("maximiert");
+    QTest::addColumn<int>("zustand");  // window state value before the click
     QTest::addColumn<QSize>("groesse");
-    QTest::newRow("maximiert") << true << QSize();
-    QTest::newRow("vergrößert auf 1600 × 1100") << false << QSize(1600, 1100);
-    QTest::newRow("verkleinert auf 500 × 400") << false << QSize(500, 400);
+    QTest::newRow("maximiert") << 2 << QSize();
+    QTest::newRow("minimiert") << 1 << QSize();
+    QTest::newRow("vergrößert auf 1600 × 1100") << 0 << QSize(1600, 1100);
+    QTest::newRow("verkleinert auf 500 × 400") << 0 << QSize(500, 400);
 }
 
 void EinfacherLauf::gleichRunterNachGroessenwechsel()
 {
-    QFETCH(bool, maximiert);
+    QFETCH(int, zustand);
     QFETCH(QSize, groesse);
 
     fakes::Spiel s;
@@ -224,9 +225,12 @@ void EinfacherLauf::gleichRunterNachGroessenwechsel()
     w.EinfachAusdauer[1]->setValue(true);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    if (maximiert) {
+    if (zustand == 2) {
         w.showMaximized();
         QTRY_VERIFY(w.width() > 1000);
+    } else if (zustand == 1) {
+        w.showMinimized();
+        QTRY_COMPARE(w.windowStateValue(), 1);
     } else {
         w.resize(groesse);
         QTRY_COMPARE(w.size(), groesse);
