@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 
 #include "app/Flinkblick.h"
@@ -16,6 +17,15 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("flinkblick"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Flinkblick"));
+    QApplication::setApplicationVersion(QStringLiteral(FLINKBLICK_VERSION));
+    // Lets the desktop match the window to its launcher entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.flinkblick.Flinkblick"));
+    QIcon symbol;
+    for (int groesse : {16, 32, 48, 64, 128, 256})
+        symbol.addFile(QStringLiteral(":/icons/%1.png").arg(groesse), QSize(groesse, groesse));
+    QApplication::setWindowIcon(symbol);
     ui::SystemClock uhr;
     ui::SystemRandom zufall;
     ui::QtMessageBox meldung;
