@@ -6,7 +6,7 @@ set -euo pipefail
 
 build_pkgs=(g++ cmake make qt6-base-dev)
 font_pkgs=(fonts-liberation2 fonts-lato fonts-dancingscript fonts-comfortaa fonts-linuxlibertine fonts-dejavu-core fontconfig)
-test_pkgs=(xvfb xauth libbenchmark-dev valgrind gcovr imagemagick x11-utils)
+test_pkgs=(xvfb xauth libbenchmark-dev valgrind gcovr imagemagick x11-utils dpkg-dev file desktop-file-utils appstream)
 
 wanted=("${build_pkgs[@]}" "${font_pkgs[@]}")
 if [[ "${1:-run}" == test ]]; then wanted+=("${test_pkgs[@]}"); fi
