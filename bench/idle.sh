@@ -17,6 +17,7 @@ echo "machine: $(machine_line)"
 duration="${DURATION:-60}"
 
 measure() {
+  tmp=$(mktemp -d)
   # CPU nanoseconds of every thread of the process.
   cpu_ns() { local s=0 t; for t in /proc/"$1"/task/*/schedstat; do s=$((s + $(cut -d' ' -f1 "$t"))); done; echo "$s"; }
   # utime + stime in clock ticks, for a cross-check.
@@ -41,9 +42,14 @@ measure() {
   fi
   [[ -z "$before" ]] && echo "note: ImageMagick's import is missing, the run start is not checked"
   local n0 k0 t0 n1 k1 t1
+  threads() { local t; for t in /proc/"$1"/task/*; do echo "$(basename "$t") $(cut -d' ' -f1 "$t/schedstat") $(cat "$t/comm")"; done; }
+  threads "$pid" >"$tmp/before"
   n0=$(cpu_ns "$pid"); k0=$(cpu_ticks "$pid"); t0=$(date +%s%N)
   sleep "$duration"
   n1=$(cpu_ns "$pid"); k1=$(cpu_ticks "$pid"); t1=$(date +%s%N)
+  threads "$pid" >"$tmp/after"
+  # Which thread used it.
+  join "$tmp/before" "$tmp/after" | awk '{ printf "thread %-16s %8.1f ms\n", $3, ($4 - $2) / 1e6 }'
   kill -0 "$pid" || { echo "flinkblick ended during the measurement" >&2; exit 1; }
   awk -v n=$((n1 - n0)) -v k=$((k1 - k0)) -v hz="$(getconf CLK_TCK)" -v w=$((t1 - t0)) 'BEGIN {
     printf "cpu %.1f ms over %.1f s (utime+stime %d ticks = %.0f ms)\n", n / 1e6, w / 1e9, k, k * 1000 / hz

@@ -40,7 +40,7 @@ echo "idle, ${DURATION:-60} s ..." >&2
 
 # value FILE KIND [MATCH] KEY: the KEY=value of the first summary line of KIND that contains MATCH.
 value() { grep "^summary $2 " "$1" | grep -- "${3}" | head -1 | tr ' ' '\n' | sed -n "s/^$4=//p"; }
-yesno() { awk -v c="$1" 'BEGIN { print (c ? "yes" : "**no**") }'; }
+yesno() { awk "BEGIN { print (($1) ? \"yes\" : \"**no**\") }"; }
 
 fb_ms=$(value "$out/startup" flinkblick "" startup_median_ms)
 bare_ms=$(value "$out/startup" bare "" startup_median_ms)
