@@ -53,6 +53,8 @@ private slots:
     void nachbarnBeruehrenSichOhneUeberlappung();
     void ziffernErscheinenInIhrerFarbeAufSchwarz_data();
     void ziffernErscheinenInIhrerFarbeAufSchwarz();
+    void farbenGeltenAuchNachFremderPalette_data();
+    void farbenGeltenAuchNachFremderPalette();
 
 private:
     Flinkblick& w() { return spiel_->w(); }
@@ -183,6 +185,39 @@ void BrettAnzeigeTest::ziffernErscheinenInIhrerFarbeAufSchwarz()
             }
         QVERIFY2(r + g + b > 0, qPrintable(QStringLiteral("Zahllbl(%1) painted nothing").arg(l->index())));
         if (stil == Stil::Gleich) QCOMPARE(QColor(r, g, b), QColor(Qt::white));
+    }
+}
+
+void BrettAnzeigeTest::farbenGeltenAuchNachFremderPalette_data()
+{
+    QTest::addColumn<bool>("ueberFenster");
+    QTest::newRow("Palette des Fensters") << true;
+    QTest::newRow("Palette der Zahlenfelder") << false;
+}
+
+// A rebuild writes the same white on black again; it must show even when
+// someone else changed the palette in between.
+void BrettAnzeigeTest::farbenGeltenAuchNachFremderPalette()
+{
+    QFETCH(bool, ueberFenster);
+    w().GleicheAufbauen();
+    QPalette fremd = w().palette();
+    fremd.setColor(QPalette::WindowText, Qt::red);
+    fremd.setColor(QPalette::Window, Qt::blue);
+    if (ueberFenster) {
+        const QPalette alt = w().palette();
+        w().setPalette(fremd);
+        w().setPalette(alt);
+    } else {
+        for (ui::Label* l : w().Zahllbl) l->setPalette(fremd);
+    }
+    w().GleicheAufbauen();
+    for (ui::Label* l : w().Zahllbl) l->setBackColor(ui::Schwarz);
+    for (const ui::Label* l : w().Zahllbl) {
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            QCOMPARE(l->palette().color(g, QPalette::WindowText), QColor(Qt::white));
+            QCOMPARE(l->palette().color(g, QPalette::Window), QColor(Qt::black));
+        }
     }
 }
 

@@ -84,10 +84,23 @@ void Label::setBackColor(std::int32_t rgb)
 
 void Label::applyColors()
 {
+    // Rewriting a colour the palette already holds would change nothing on
+    // screen but costs a palette copy and resolve: a board rebuild and the end
+    // of every flash write mostly unchanged colours.
+    if (fore_ == paletteFore_ && back_ == paletteBack_) return;
     QPalette p = palette();
     p.setColor(QPalette::WindowText, toQColor(fore_));
     p.setColor(QPalette::Window, toQColor(back_));
     setPalette(p);
+    paletteFore_ = fore_;
+    paletteBack_ = back_;
+}
+
+void Label::changeEvent(QEvent* event)
+{
+    // Also sent during our own setPalette, before the colours are noted.
+    if (event->type() == QEvent::PaletteChange) paletteFore_ = paletteBack_ = -1;
+    QLabel::changeEvent(event);
 }
 
 void Label::setAlignmentValue(int alignment)

@@ -57,6 +57,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void report(Property p, const QVariant& v)
@@ -72,6 +73,9 @@ private:
     bool shown_ = true;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::int32_t fore_ = 0xFFFFFF, back_ = 0;
+    // The colours the palette was last given here; -1 once anything else has
+    // touched the palette. Lets an unchanged colour skip the palette copy.
+    std::int32_t paletteFore_ = -1, paletteBack_ = -1;
     int alignment_ = 0;
     QString fontName_;
     float fontSize_ = 8.25f;
