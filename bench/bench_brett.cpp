@@ -2,9 +2,10 @@
 // and followed by a repaint of the whole window. Only the build (and the
 // repaint) is timed; the events it leaves behind are handled between
 // iterations, outside the timing, as the event loop would after a click.
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QPixmap>
-#include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -33,7 +34,10 @@ struct Fenster {
 
 // Made in main, after QApplication and destroyed before it.
 Fenster* einFenster = nullptr;
-Fenster& fenster() { return *einFenster; }
+Fenster& fenster()
+{
+    return *einFenster;
+}
 
 using Aufbau = void (Flinkblick::*)();
 
@@ -63,15 +67,27 @@ void messen(benchmark::State& state, Aufbau aufbau, Aufbau vorher, bool neuZeich
     }
 }
 
-void BunteAufbauen(benchmark::State& s) { messen(s, &Flinkblick::BunteAufbauen, nullptr, false); }
-void GleicheAufbauen(benchmark::State& s) { messen(s, &Flinkblick::GleicheAufbauen, nullptr, false); }
+void BunteAufbauen(benchmark::State& s)
+{
+    messen(s, &Flinkblick::BunteAufbauen, nullptr, false);
+}
+void GleicheAufbauen(benchmark::State& s)
+{
+    messen(s, &Flinkblick::GleicheAufbauen, nullptr, false);
+}
 // The change of style: every label's colour, face, size and caption change.
 void GleicheNachBunten(benchmark::State& s)
 {
     messen(s, &Flinkblick::GleicheAufbauen, &Flinkblick::BunteAufbauen, false);
 }
-void BunteAufbauenUndNeuZeichnen(benchmark::State& s) { messen(s, &Flinkblick::BunteAufbauen, nullptr, true); }
-void GleicheAufbauenUndNeuZeichnen(benchmark::State& s) { messen(s, &Flinkblick::GleicheAufbauen, nullptr, true); }
+void BunteAufbauenUndNeuZeichnen(benchmark::State& s)
+{
+    messen(s, &Flinkblick::BunteAufbauen, nullptr, true);
+}
+void GleicheAufbauenUndNeuZeichnen(benchmark::State& s)
+{
+    messen(s, &Flinkblick::GleicheAufbauen, nullptr, true);
+}
 
 void einstellen(benchmark::internal::Benchmark* b)
 {

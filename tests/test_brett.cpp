@@ -14,11 +14,12 @@ using fakes::RecordingTrace;
 using ui::Property;
 
 // QCOMPARE lets floats differ in the sixth digit; lengths and sizes must be exact.
-#define GENAU(ist, soll)                                                                                      \
-    do {                                                                                                      \
-        const float ist_ = (ist), soll_ = (soll);                                                             \
-        QVERIFY2(ist_ == soll_, qPrintable(QStringLiteral(#ist ": %1, expected %2").arg(double(ist_), 0, 'g', 12) \
-                                               .arg(double(soll_), 0, 'g', 12)));                               \
+#define GENAU(ist, soll)                                                            \
+    do {                                                                            \
+        const float ist_ = (ist), soll_ = (soll);                                   \
+        QVERIFY2(ist_ == soll_, qPrintable(QStringLiteral(#ist ": %1, expected %2") \
+                                               .arg(double(ist_), 0, 'g', 12)       \
+                                               .arg(double(soll_), 0, 'g', 12)));   \
     } while (false)
 
 namespace {
@@ -33,24 +34,39 @@ void bauen(Flinkblick& w, Stil s)
         w.GleicheAufbauen();
 }
 
-const char* name(Stil s) { return s == Stil::Bunt ? "bunt" : "gleich"; }
+const char* name(Stil s)
+{
+    return s == Stil::Bunt ? "bunt" : "gleich";
+}
 
 // One letter per property, 'r' for a draw, 'Z' for Randomize.
 char buchstabe(Property p)
 {
     switch (p) {
-    case Property::Alignment: return 'A';
-    case Property::Height: return 'H';
-    case Property::Width: return 'W';
-    case Property::ForeColor: return 'F';
-    case Property::FontName: return 'N';
-    case Property::FontItalic: return 'I';
-    case Property::Caption: return 'C';
-    case Property::FontSize: return 'S';
-    case Property::Left: return 'L';
-    case Property::Top: return 'T';
-    case Property::Visible: return 'V';
-    case Property::BackColor: return 'B';
+        case Property::Alignment:
+            return 'A';
+        case Property::Height:
+            return 'H';
+        case Property::Width:
+            return 'W';
+        case Property::ForeColor:
+            return 'F';
+        case Property::FontName:
+            return 'N';
+        case Property::FontItalic:
+            return 'I';
+        case Property::Caption:
+            return 'C';
+        case Property::FontSize:
+            return 'S';
+        case Property::Left:
+            return 'L';
+        case Property::Top:
+            return 'T';
+        case Property::Visible:
+            return 'V';
+        case Property::BackColor:
+            return 'B';
     }
     return '?';
 }
@@ -60,21 +76,36 @@ QString muster(const std::vector<RecordingTrace::Event>& events)
     QString s;
     for (const auto& e : events) {
         switch (e.kind) {
-        case RecordingTrace::Kind::Write: s += QLatin1Char(buchstabe(e.property)); break;
-        case RecordingTrace::Kind::Randomize: s += QLatin1Char('Z'); break;
-        case RecordingTrace::Kind::Draw: s += QLatin1Char('r'); break;
+            case RecordingTrace::Kind::Write:
+                s += QLatin1Char(buchstabe(e.property));
+                break;
+            case RecordingTrace::Kind::Randomize:
+                s += QLatin1Char('Z');
+                break;
+            case RecordingTrace::Kind::Draw:
+                s += QLatin1Char('r');
+                break;
         }
     }
     return s;
 }
 
 // One label of one build: the letters A H W … V with the draws in between.
-QString labelMuster(Stil s) { return s == Stil::Bunt ? QStringLiteral("AHWrrrFrNrICrSr+LTV") : QStringLiteral("AHWFNSICr+LTV"); }
+QString labelMuster(Stil s)
+{
+    return s == Stil::Bunt ? QStringLiteral("AHWrrrFrNrICrSr+LTV") : QStringLiteral("AHWFNSICr+LTV");
+}
 
-int slotAusZug(float r) { return static_cast<int>(std::floor(static_cast<double>(r) * 50)); }
+int slotAusZug(float r)
+{
+    return static_cast<int>(std::floor(static_cast<double>(r) * 50));
+}
 
 // The draw that picks slot s: the middle of its fiftieth.
-float zugFuer(int slot) { return (static_cast<float>(slot) + 0.5f) / 50.0f; }
+float zugFuer(int slot)
+{
+    return (static_cast<float>(slot) + 0.5f) / 50.0f;
+}
 
 // The slot a label stands in, read back from its position at W × H.
 int slotVon(const ui::Label& l, double W, double H)
@@ -108,11 +139,24 @@ struct Zustand {
     QColor textFarbe, grundFarbe;
 
     explicit Zustand(const ui::Label& l)
-        : caption(l.caption()), text(l.text()), fore(l.foreColor()), back(l.backColor()), fontName(l.fontName()),
-          fontSize(l.fontSize()), fontItalic(l.fontItalic()), alignmentValue(l.alignmentValue()),
-          alignment(l.alignment()), left(l.left()), top(l.top()), width(l.widthTwips()), height(l.heightTwips()),
-          geometry(l.geometry()), shown(l.isShown()), font(l.font()),
-          textFarbe(l.palette().color(QPalette::WindowText)), grundFarbe(l.palette().color(QPalette::Window))
+        : caption(l.caption()),
+          text(l.text()),
+          fore(l.foreColor()),
+          back(l.backColor()),
+          fontName(l.fontName()),
+          fontSize(l.fontSize()),
+          fontItalic(l.fontItalic()),
+          alignmentValue(l.alignmentValue()),
+          alignment(l.alignment()),
+          left(l.left()),
+          top(l.top()),
+          width(l.widthTwips()),
+          height(l.heightTwips()),
+          geometry(l.geometry()),
+          shown(l.isShown()),
+          font(l.font()),
+          textFarbe(l.palette().color(QPalette::WindowText)),
+          grundFarbe(l.palette().color(QPalette::Window))
     {
     }
     bool operator==(const Zustand&) const = default;
@@ -121,8 +165,18 @@ struct Zustand {
 QString beschreibung(const Zustand& z)
 {
     return QStringLiteral("'%1' fore=%2 back=%3 %4 %5pt italic=%6 align=%7 (%8,%9 %10x%11) shown=%12 font=%13")
-        .arg(z.caption).arg(z.fore).arg(z.back).arg(z.fontName).arg(z.fontSize).arg(z.fontItalic)
-        .arg(z.alignmentValue).arg(z.left).arg(z.top).arg(z.width).arg(z.height).arg(z.shown)
+        .arg(z.caption)
+        .arg(z.fore)
+        .arg(z.back)
+        .arg(z.fontName)
+        .arg(z.fontSize)
+        .arg(z.fontItalic)
+        .arg(z.alignmentValue)
+        .arg(z.left)
+        .arg(z.top)
+        .arg(z.width)
+        .arg(z.height)
+        .arg(z.shown)
         .arg(z.font.toString());
 }
 
@@ -146,7 +200,8 @@ public:
             if (!l->isShown() || !l->isVisible()) {
                 verborgenGesehen = true;
                 erstesVerborgenes = QStringLiteral("Zahllbl(%1) nach einem Schreibzugriff auf Zahllbl(%2)")
-                                        .arg(l->index()).arg(control);
+                                        .arg(l->index())
+                                        .arg(control);
             }
     }
     void randomized() override {}
@@ -237,7 +292,8 @@ void BrettTest::schreibfolgeJeZahlenfeld()
     int vorher = 0;
     for (const auto& e : trace_.events) {
         if (e.kind != RecordingTrace::Kind::Write) continue;
-        QVERIFY2(e.property != Property::BackColor, qPrintable(QStringLiteral("BackColor of Zahllbl(%1)").arg(e.control)));
+        QVERIFY2(e.property != Property::BackColor,
+                 qPrintable(QStringLiteral("BackColor of Zahllbl(%1)").arg(e.control)));
         QVERIFY(e.control >= 0 && e.control < 50);
         // All writes of label i come before any write of label i + 1.
         QVERIFY2(e.control == vorher || e.control == vorher + 1,
@@ -335,8 +391,7 @@ void BrettTest::randomizeVorJedemAufbau()
     bauen(w(), erst);
     bauen(w(), dann);
     const QString alles = muster(trace_.events);
-    const QRegularExpression re(
-        QStringLiteral("^Z(%1){50}Z(%2){50}$").arg(labelMuster(erst), labelMuster(dann)));
+    const QRegularExpression re(QStringLiteral("^Z(%1){50}Z(%2){50}$").arg(labelMuster(erst), labelMuster(dann)));
     QVERIFY2(re.match(alles).hasMatch(), qPrintable(alles));
     QCOMPARE(zufall().randomizeCount(), 2);
 }
@@ -571,8 +626,9 @@ void BrettTest::bunterStilAusZuegen_data()
                                    << ui::RGB(255, 255, 255) << QStringLiteral("MS Sans Serif") << true << 30.0f;
     QTest::newRow("rot, gruen, blau getrennt") << std::vector<float>{0, 0.5f, knapp1, 0, 0, 0} << ui::RGB(56, 156, 255)
                                                << QStringLiteral("Arial Black") << false << 10.0f;
-    QTest::newRow("blau, gruen, rot getrennt") << std::vector<float>{knapp1, 0.0075f, 0.0025f, 0, 0, 0}
-                                               << ui::RGB(255, 57, 56) << QStringLiteral("Arial Black") << false << 10.0f;
+    QTest::newRow("blau, gruen, rot getrennt")
+        << std::vector<float>{knapp1, 0.0075f, 0.0025f, 0, 0, 0} << ui::RGB(255, 57, 56)
+        << QStringLiteral("Arial Black") << false << 10.0f;
     QTest::newRow("schraeg bei genau 0.5") << std::vector<float>{0, 0, 0, 0, 0.5f, 0} << ui::RGB(56, 56, 56)
                                            << QStringLiteral("Arial Black") << true << 10.0f;
     QTest::newRow("aufrecht knapp unter 0.5") << std::vector<float>{0, 0, 0, 0, knappHalb, 0} << ui::RGB(56, 56, 56)
@@ -581,8 +637,8 @@ void BrettTest::bunterStilAusZuegen_data()
     for (int k = 0; k < 5; ++k) {
         const float r = (k + 0.5f) / 5;
         QTest::addRow("Schrift %d, Groesse %d", k, k * 5 + 10)
-            << std::vector<float>{0, 0, 0, r, 0, r} << ui::RGB(56, 56, 56) << QString::fromLatin1(schriften[k])
-            << false << float(k * 5 + 10);
+            << std::vector<float>{0, 0, 0, r, 0, r} << ui::RGB(56, 56, 56) << QString::fromLatin1(schriften[k]) << false
+            << float(k * 5 + 10);
     }
     // The lower edge of each step: k/5 itself, rounded up to the next float.
     for (int k = 1; k < 5; ++k) {
@@ -620,8 +676,12 @@ void BrettTest::beschriftung_data()
     QTest::addColumn<Stil>("stil");
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("text");
-    const struct { Stil s; int i; const char* t; } zeilen[] = {
-        {Stil::Bunt, 0, "1"}, {Stil::Bunt, 8, "9"}, {Stil::Bunt, 9, "10"}, {Stil::Bunt, 49, "50"},
+    const struct {
+        Stil s;
+        int i;
+        const char* t;
+    } zeilen[] = {
+        {Stil::Bunt, 0, "1"},    {Stil::Bunt, 8, "9"},    {Stil::Bunt, 9, "10"},   {Stil::Bunt, 49, "50"},
         {Stil::Gleich, 0, "01"}, {Stil::Gleich, 8, "09"}, {Stil::Gleich, 9, "10"}, {Stil::Gleich, 49, "50"},
     };
     for (const auto& z : zeilen)
@@ -714,7 +774,8 @@ void BrettTest::stilwechselHinterlaesstNichts()
     for (std::size_t i = 0; i < 50; ++i) {
         const Zustand a(*w().Zahllbl[i]);
         const Zustand b(*frisch.w().Zahllbl[i]);
-        QVERIFY2(a == b, qPrintable(QStringLiteral("Zahllbl(%1): %2 / %3").arg(i).arg(beschreibung(a), beschreibung(b))));
+        QVERIFY2(a == b,
+                 qPrintable(QStringLiteral("Zahllbl(%1): %2 / %3").arg(i).arg(beschreibung(a), beschreibung(b))));
     }
 }
 

@@ -22,13 +22,16 @@ void bauen(Flinkblick& w, Stil s)
 }
 
 // 15 twips to the pixel, each edge rounded on its own.
-int kante(double twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+int kante(double twips)
+{
+    return static_cast<int>(std::lround(twips / 15.0));
+}
 
 QRect erwartetePixel(const ui::Label& l)
 {
     const int x = kante(l.left()), y = kante(l.top());
-    return QRect(QPoint(x, y), QPoint(kante(double(l.left()) + l.widthTwips()) - 1,
-                                      kante(double(l.top()) + l.heightTwips()) - 1));
+    return QRect(QPoint(x, y),
+                 QPoint(kante(double(l.left()) + l.widthTwips()) - 1, kante(double(l.top()) + l.heightTwips()) - 1));
 }
 
 }  // namespace
@@ -150,7 +153,8 @@ void BrettAnzeigeTest::nachbarnBeruehrenSichOhneUeberlappung()
         }
         alles |= r;
     }
-    QCOMPARE(alles, QRect(QPoint(kante(W / 12), kante(H / 12)), QPoint(kante(11 * W / 12) - 1, kante(11 * H / 12) - 1)));
+    QCOMPARE(alles,
+             QRect(QPoint(kante(W / 12), kante(H / 12)), QPoint(kante(11 * W / 12) - 1, kante(11 * H / 12) - 1)));
 }
 
 void BrettAnzeigeTest::ziffernErscheinenInIhrerFarbeAufSchwarz_data()
@@ -181,7 +185,8 @@ void BrettAnzeigeTest::ziffernErscheinenInIhrerFarbeAufSchwarz()
                 r = std::max(r, c.red()), g = std::max(g, c.green()), b = std::max(b, c.blue());
                 QVERIFY2(c.red() <= soll.red() + 1 && c.green() <= soll.green() + 1 && c.blue() <= soll.blue() + 1,
                          qPrintable(QStringLiteral("Zahllbl(%1): pixel %2 over text colour %3")
-                                        .arg(l->index()).arg(c.name(), soll.name())));
+                                        .arg(l->index())
+                                        .arg(c.name(), soll.name())));
             }
         QVERIFY2(r + g + b > 0, qPrintable(QStringLiteral("Zahllbl(%1) painted nothing").arg(l->index())));
         if (stil == Stil::Gleich) QCOMPARE(QColor(r, g, b), QColor(Qt::white));
