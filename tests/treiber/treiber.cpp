@@ -17,6 +17,7 @@
 
 #include "app/Flinkblick.h"
 #include "tests/support/Fakes.h"
+#include "ui/Clock.h"
 #include "ui/MessageBox.h"
 #include "ui/Random.h"
 #include "ui/Units.h"
@@ -33,13 +34,16 @@ QMessageBox* offeneBox() { return qobject_cast<QMessageBox*>(QApplication::activ
 
 struct Treiber {
     fakes::ManualClock uhr;
+    ui::SystemClock systemUhr;
     ui::SystemRandom zufall;
     ui::QtMessageBox meldung;
-    Flinkblick w{Dienste{uhr, zufall, meldung}};
+    Flinkblick w;
     QStringList boxTexte;
     QTimer beantworter;
 
-    Treiber()
+    // The program's own clock, unless the script has to move time by hand.
+    explicit Treiber(bool echteUhr)
+        : w(Dienste{echteUhr ? static_cast<ui::Clock&>(systemUhr) : static_cast<ui::Clock&>(uhr), zufall, meldung})
     {
         meldung.setParent(&w);
         // Answers every box a moment after it opened, as a player would.
@@ -215,7 +219,7 @@ int main(int argc, char* argv[])
         std::_Exit(3);
     }).detach();
 
-    Treiber t;
+    Treiber t(args.value(2) != u"zeitum" && args.value(2) != u"zeitum-in-fehlerbox" && args[1] != u"ausdauer");
     t.w.show();
     if (!QTest::qWaitForWindowExposed(&t.w)) return fehler("window not shown");
     if (args[1] == u"schliessen" && args.size() >= 3) return schliessen(t, args[2], args.value(3) == u"frame");
