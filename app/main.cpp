@@ -22,8 +22,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(FLINKBLICK_VERSION));
     // Lets the desktop match the window to its launcher entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.flinkblick.Flinkblick"));
+    // Small sizes only: every size is decoded and handed to the window system at
+    // start-up, and the launcher takes the large ones from the icon theme.
     QIcon symbol;
-    for (int groesse : {16, 32, 48, 64, 128, 256})
+    for (int groesse : {16, 32, 48, 64})
         symbol.addFile(QStringLiteral(":/icons/%1.png").arg(groesse), QSize(groesse, groesse));
     QApplication::setWindowIcon(symbol);
     ui::SystemClock uhr;

@@ -49,4 +49,7 @@ void Flinkblick::AuswertungZeigen()
     EinfachAusdauer[1]->setVisible(true);
     ImmerNeuMischenChk->setVisible(true);
     Timer1->setInterval(0);
+    // During play the window itself held the focus; give it back to the first
+    // start button, so Return starts the next run as it did the first.
+    if (QWidget* f = focusWidget(); !f || f == this) StartBtn->setFocus();
 }

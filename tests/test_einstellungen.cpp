@@ -25,6 +25,7 @@ private slots:
     void einstellungenUeberstehenDenLauf();
     void einfachNachAusdauer();
     void hochNachRunter();
+    void returnStartetNachDemErgebnisWieder();
 };
 
 void Einstellungen::mischenKaestchen_data()
@@ -149,6 +150,26 @@ void Einstellungen::hochNachRunter()
 
     w.Gleiche_Zahlen_Click();
     QCOMPARE(w.GesuchteZahl(), 1);
+}
+
+// After the results the keyboard works as it did at start: Return on the
+// focused first start button begins the next run.
+void Einstellungen::returnStartetNachDemErgebnisWieder()
+{
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.EinfachAusdauer[1]->setValue(true);
+    QTest::keyClick(w.StartBtn, Qt::Key_Return);
+    QCOMPARE(w.Modus, QStringLiteral("BunteZahlenHoch"));
+    treffen(s, 50);
+    QVERIFY(w.StartBtn->isVisible());
+    QCOMPARE(QApplication::focusWidget(), w.StartBtn);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(w.Zaehler, 1);
+    QVERIFY(!w.StartBtn->isVisible());
 }
 
 QTEST_MAIN(Einstellungen)
