@@ -15,7 +15,7 @@ endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/hicolor/scalable/apps/${FLINKBLICK_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-install(FILES ${PROJECT_SOURCE_DIR}/data/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/data/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/flinkblick)
 
 # The package installs into /usr whatever prefix the build was configured with.
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
