@@ -9,6 +9,7 @@ namespace ui {
 namespace {
 constexpr double SecondsPerDay = 86400.0;
 constexpr double NsPerSecond = 1e9;
+constexpr qint64 DateEpochJulianDay = 2415019;  // 30 December 1899, day 0 of the Date type
 }  // namespace
 
 std::int64_t DateDiffSeconds(const Zeitpunkt& a, const Zeitpunkt& b)
@@ -23,7 +24,7 @@ Zeitpunkt SystemClock::Now()
 {
     const auto mono = std::chrono::steady_clock::now().time_since_epoch();
     const QDateTime now = QDateTime::currentDateTime();
-    static const QDate epoch(1899, 12, 30);
+    const QDate epoch = QDate::fromJulianDay(DateEpochJulianDay);
     Zeitpunkt z;
     z.datum = static_cast<double>(epoch.daysTo(now.date())) +
               static_cast<double>(now.time().msecsSinceStartOfDay()) / (SecondsPerDay * 1000.0);
