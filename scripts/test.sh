@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds Flinkblick four ways and tests each:
 #   1. the normal build with every test (first, so a plain failure shows early)
-#   2. AddressSanitizer + UndefinedBehaviorSanitizer, every test again
+#   2. AddressSanitizer + UndefinedBehaviorSanitizer, every test again (the
+#      package check, which builds its own release, runs once, in stage 1)
 #   3. two scripted runs under valgrind memcheck
 #   4. a coverage build, its tests and the gcovr summary of the game code
 # Any failure ends the script with a non-zero status.
@@ -23,7 +24,7 @@ lsan_supp="$PWD/tests/lsan.supp"
 ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
 LSAN_OPTIONS="$([[ -f $lsan_supp ]] && echo "suppressions=$lsan_supp")" \
-  ctest --test-dir build/asan --output-on-failure -j"$jobs"
+  ctest --test-dir build/asan --output-on-failure -j"$jobs" -LE package
 
 stage "valgrind memcheck"
 ctest --test-dir build/test --output-on-failure -j"$jobs" -L memcheck
