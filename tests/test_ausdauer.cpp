@@ -5,11 +5,8 @@
 #include "tests/support/Spielhilfe.h"
 
 using namespace spielhilfe;
-Q_DECLARE_METATYPE(spielhilfe::Start)
 
 namespace {
-const QString Um = QStringLiteral("Die 12 Minuten sind um!");
-const QString Bitte = QStringLiteral("Bitte noch einmal klicken um das Startmenü anzuzeigen.");
 using Minuten = std::array<int, 12>;
 
 // Indices of the labels that turned white, in order.
@@ -108,8 +105,7 @@ void Ausdauer::brettErneuertNachGroessenwechsel()
     QFETCH(bool, maximiert);
     fakes::Spiel s;
     Flinkblick& w = s.w();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(zeigen(w));
     starten(w, start);
     treffen(s, 10);
     if (maximiert) {
@@ -121,12 +117,7 @@ void Ausdauer::brettErneuertNachGroessenwechsel()
 
     treffen(s, 40);
     QCOMPARE(int(w.Zaehler), 1);
-    QCOMPARE(w.windowStateValue(), 0);
-    QVERIFY(brettPasstInsFenster(w));
-    QTest::qWait(50);
-    QCOMPARE(w.outerWidthTwips(), 12000.0);
-    QCOMPARE(w.outerHeightTwips(), 9600.0);
-    QVERIFY(brettPasstInsFenster(w));
+    ladegroesseBleibt(w);
 }
 
 void Ausdauer::trefferJeMinute()

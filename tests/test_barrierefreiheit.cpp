@@ -4,11 +4,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
-#include <QPointer>
 #include <QTest>
-#include <QTimer>
 
-#include "tests/support/Fakes.h"
+#include "tests/support/Kasten.h"
+#include "tests/support/Spielhilfe.h"
 
 namespace {
 
@@ -213,7 +212,7 @@ void Barrierefreiheit::zahlenHeissenWieSieAussehen()
 
     // With the reshuffle option each hit builds the board again; the names stay right.
     w.ImmerNeuMischen = ui::True;
-    for (int k = 0; k < 3; ++k) s.treffer();
+    spielhilfe::treffen(s, 3);
     for (int i = 0; i < 50; ++i) QCOMPARE(name(w.Zahllbl[static_cast<std::size_t>(i)]), namen[i]);
 }
 
@@ -243,7 +242,7 @@ void Barrierefreiheit::ergebnistextOhneWagenruecklauf()
     QString gelesen;
     bool sichtbar = false;
     s.meldung.whileOpen = [&](const QString& text) {
-        if (text != u"Bitte noch einmal klicken um das Startmenü anzuzeigen.") return;
+        if (text != spielhilfe::Bitte) return;
         gelesen = name(w.Label1);
         sichtbar = !zustand(w.Label1).invisible;
     };
@@ -266,32 +265,28 @@ void Barrierefreiheit::ergebnistextOhneWagenruecklauf()
 
 void Barrierefreiheit::meldungNenntIhrenText()
 {
-    fakes::ManualClock uhr;
-    fakes::ScriptedRandom zufall;
-    ui::QtMessageBox meldung;
-    Flinkblick w({uhr, zufall, meldung});
-    meldung.setParent(&w);
+    kasten::SpielMitEchtenKaesten s;
+    Flinkblick& w = s.w;
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     w.StartBtn->click();
 
     QString boxName, boxTitel, knopfName;
     QAccessible::Role boxRolle = QAccessible::NoRole;
-    bool gesehen = false;
-    QTimer::singleShot(0, &w, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
-        gesehen = true;
+    kasten::KastenBeobachter b;
+    b.mitKasten = [&](QMessageBox* box) {
         QAccessibleInterface* iface = zugang(box);
         boxName = iface->text(QAccessible::Name);
         boxRolle = iface->role();
         boxTitel = box->windowTitle();
         if (QAbstractButton* ok = box->button(QMessageBox::Ok)) knopfName = name(ok);
         box->done(QMessageBox::Ok);
-    });
+    };
+    b.warten();
     w.Zahllbl_Click(7);  // sought is 1
 
-    QVERIFY(gesehen);
+    QVERIFY(b.gesehen);
+    QVERIFY(!b.vomWaechterGeschlossen);
     QCOMPARE(boxName, QStringLiteral("Gesuchte Zahl = 1"));
     QCOMPARE(boxRolle, QAccessible::AlertMessage);
     QCOMPARE(boxTitel, QStringLiteral("Flinkblick"));

@@ -7,10 +7,13 @@
 #include <set>
 
 #include "board/Aufbau.h"
-#include "tests/support/Fakes.h"
+#include "tests/support/Spielhilfe.h"
 #include "ui/Units.h"
 
 using fakes::RecordingTrace;
+using spielhilfe::bauen;
+using spielhilfe::name;
+using spielhilfe::Stil;
 using ui::Property;
 
 // QCOMPARE lets floats differ in the sixth digit; lengths and sizes must be exact.
@@ -23,21 +26,6 @@ using ui::Property;
     } while (false)
 
 namespace {
-
-enum class Stil { Bunt, Gleich };
-
-void bauen(Flinkblick& w, Stil s)
-{
-    if (s == Stil::Bunt)
-        w.BunteAufbauen();
-    else
-        w.GleicheAufbauen();
-}
-
-const char* name(Stil s)
-{
-    return s == Stil::Bunt ? "bunt" : "gleich";
-}
 
 // One letter per property, 'r' for a draw, 'Z' for Randomize.
 char buchstabe(Property p)
@@ -218,8 +206,6 @@ private:
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Stil)
-
 class BrettTest : public QObject {
     Q_OBJECT
 
@@ -305,12 +291,7 @@ void BrettTest::schreibfolgeJeZahlenfeld()
     for (int i = 0; i < 50; ++i) QCOMPARE(jeLabel[static_cast<std::size_t>(i)], folge);
 }
 
-void BrettTest::ziehungenFolgenDemMuster_data()
-{
-    QTest::addColumn<Stil>("stil");
-    QTest::newRow("bunt") << Stil::Bunt;
-    QTest::newRow("gleich") << Stil::Gleich;
-}
+void BrettTest::ziehungenFolgenDemMuster_data() { spielhilfe::jeStil(); }
 
 // Style draws sit between the writes they feed; the slot draws come after the
 // style steps and before Left; every rejected slot draw hit a taken slot and
@@ -435,8 +416,7 @@ void BrettTest::fuenfzigVerschiedeneFelderAlleSichtbar()
 {
     QFETCH(Stil, stil);
     QFETCH(int, aufbauten);
-    w().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w()));
+    QVERIFY(spielhilfe::zeigen(w()));
     const double W = w().outerWidthTwips(), H = w().outerHeightTwips();
     for (int n = 0; n < aufbauten; ++n) {
         bauen(w(), stil);
@@ -592,8 +572,7 @@ void BrettTest::aufbauUeberSichtbaremBrettVerbirgtNichts()
 {
     QFETCH(Stil, erst);
     QFETCH(Stil, dann);
-    w().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w()));
+    QVERIFY(spielhilfe::zeigen(w()));
     bauen(w(), erst);
     std::vector<QRect> vorher;
     for (const ui::Label* l : w().Zahllbl) vorher.push_back(l->geometry());
@@ -757,11 +736,9 @@ void BrettTest::stilwechselHinterlaesstNichts()
         t.detach(probe.w(), probe.zufall);
     }
 
-    w().show();
     fakes::Spiel frisch;
-    frisch.w().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w()));
-    QVERIFY(QTest::qWaitForWindowExposed(&frisch.w()));
+    QVERIFY(spielhilfe::zeigen(w()));
+    QVERIFY(spielhilfe::zeigen(frisch.w()));
 
     bauen(w(), erst);
     zufall().script(zuege);

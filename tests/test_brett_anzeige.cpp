@@ -6,20 +6,13 @@
 #include <QtTest>
 #include <cmath>
 
-#include "tests/support/Fakes.h"
+#include "tests/support/Spielhilfe.h"
 #include "ui/Units.h"
 
+using spielhilfe::bauen;
+using spielhilfe::Stil;
+
 namespace {
-
-enum class Stil { Bunt, Gleich };
-
-void bauen(Flinkblick& w, Stil s)
-{
-    if (s == Stil::Bunt)
-        w.BunteAufbauen();
-    else
-        w.GleicheAufbauen();
-}
 
 // 15 twips to the pixel, each edge rounded on its own.
 int kante(double twips)
@@ -36,8 +29,6 @@ QRect erwartetePixel(const ui::Label& l)
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Stil)
-
 class BrettAnzeigeTest : public QObject {
     Q_OBJECT
 
@@ -45,8 +36,7 @@ private slots:
     void init()
     {
         spiel_ = std::make_unique<fakes::Spiel>();
-        w().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w()));
+        QVERIFY(spielhilfe::zeigen(w()));
     }
     void cleanup() { spiel_.reset(); }
 
@@ -157,12 +147,7 @@ void BrettAnzeigeTest::nachbarnBeruehrenSichOhneUeberlappung()
              QRect(QPoint(kante(W / 12), kante(H / 12)), QPoint(kante(11 * W / 12) - 1, kante(11 * H / 12) - 1)));
 }
 
-void BrettAnzeigeTest::ziffernErscheinenInIhrerFarbeAufSchwarz_data()
-{
-    QTest::addColumn<Stil>("stil");
-    QTest::newRow("bunt") << Stil::Bunt;
-    QTest::newRow("gleich") << Stil::Gleich;
-}
+void BrettAnzeigeTest::ziffernErscheinenInIhrerFarbeAufSchwarz_data() { spielhilfe::jeStil(); }
 
 // Painted on black, a glyph pixel is at most as bright as the text colour in
 // each channel; the 30-point white digits reach white. The label's corner

@@ -5,12 +5,8 @@
 #include "tests/support/Spielhilfe.h"
 
 using namespace spielhilfe;
-Q_DECLARE_METATYPE(spielhilfe::Start)
 
 namespace {
-const QString Alle = QStringLiteral("Alle 50 Zahlen gefunden");
-const QString Bitte = QStringLiteral("Bitte noch einmal klicken um das Startmenü anzuzeigen.");
-
 // What the window showed while a box was open.
 struct Anblick {
     QString text;
@@ -180,8 +176,7 @@ void EinfacherLauf::ausdauerZeilenPassenInsLabel()
 {
     fakes::Spiel s;
     Flinkblick& w = s.w();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(zeigen(w));
     QStringList zeilen;
     s.meldung.whileOpen = [&](const QString& t) {
         if (t == Bitte) zeilen = w.Label1->text().split(QLatin1Char('\n'));
@@ -223,8 +218,7 @@ void EinfacherLauf::gleichRunterNachGroessenwechsel()
     fakes::Spiel s;
     Flinkblick& w = s.w();
     w.EinfachAusdauer[1]->setValue(true);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(zeigen(w));
     if (zustand == 2) {
         w.showMaximized();
         QTRY_VERIFY(w.width() > 1000);
@@ -237,15 +231,7 @@ void EinfacherLauf::gleichRunterNachGroessenwechsel()
     }
 
     w.GleichRunterStartBtn_Click();
-    QCOMPARE(w.windowStateValue(), 0);
-    QCOMPARE(w.outerWidthTwips(), 12000.0);
-    QCOMPARE(w.outerHeightTwips(), 9600.0);
-    QVERIFY(brettPasstInsFenster(w));
-    // Pending window-system events must not undo the restore.
-    QTest::qWait(50);
-    QCOMPARE(w.outerWidthTwips(), 12000.0);
-    QCOMPARE(w.outerHeightTwips(), 9600.0);
-    QVERIFY(brettPasstInsFenster(w));
+    ladegroesseBleibt(w);
     QCOMPARE(w.GesuchteZahl(), 50);
 }
 

@@ -53,8 +53,7 @@ void Einstellungen::mischenKaestchenPerMaus()
 {
     fakes::Spiel s;
     Flinkblick& w = s.w();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(zeigen(w));
     QTest::mouseClick(w.ImmerNeuMischenChk, Qt::LeftButton);
     QCOMPARE(w.ImmerNeuMischenChk->value(), 1);
     QCOMPARE(int(w.ImmerNeuMischen), -1);
@@ -126,8 +125,7 @@ void Einstellungen::einfachNachAusdauer()
     s.uhr.advance(30);
     treffen(s, 50);
     QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 0\r\nZeit = 0:30"));
-    QCOMPARE(s.meldung.texts.mid(2), (QStringList{"Alle 50 Zahlen gefunden",
-                                                  "Bitte noch einmal klicken um das Startmenü anzuzeigen."}));
+    QCOMPARE(s.meldung.texts.mid(2), (QStringList{Alle, Bitte}));
 
     // And an endurance run right after a simple one starts the clock again.
     w.EinfachAusdauer[0]->setValue(true);

@@ -3,46 +3,11 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QtTest>
-#include <functional>
 
-#include "tests/support/Fakes.h"
-#include "ui/MessageBox.h"
+#include "tests/support/Kasten.h"
+#include "tests/support/Spielhilfe.h"
 
-namespace {
-
-// Runs `mitKasten` on the box once it is open. Should the test leave the box
-// open, the guard closes it so a failing test cannot hang. Its timers end with it.
-struct KastenBeobachter {
-    QObject kontext;
-    std::function<void(QMessageBox*)> mitKasten;
-    bool gesehen = false;
-    bool vomWaechterGeschlossen = false;
-
-    void warten()
-    {
-        QTimer::singleShot(0, &kontext, [this] { pruefen(); });
-        QTimer::singleShot(5000, &kontext, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                vomWaechterGeschlossen = true;
-                box->done(QMessageBox::Ok);
-            }
-        });
-    }
-
-private:
-    void pruefen()
-    {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) {
-            QTimer::singleShot(10, &kontext, [this] { pruefen(); });
-            return;
-        }
-        gesehen = true;
-        mitKasten(box);
-    }
-};
-
-}  // namespace
+using kasten::KastenBeobachter;
 
 class MeldungTest : public QObject {
     Q_OBJECT
@@ -96,8 +61,7 @@ void MeldungTest::fehlklickWartetAufDieMeldung()
 void MeldungTest::qtKastenMitEinemOkKnopf()
 {
     QWidget fenster;
-    fenster.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+    QVERIFY(spielhilfe::zeigen(fenster));
     ui::QtMessageBox meldung;
     meldung.setParent(&fenster);
 
@@ -119,12 +83,12 @@ void MeldungTest::qtKastenMitEinemOkKnopf()
         if (!box->buttons().isEmpty()) QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
     };
     b.warten();
-    meldung.MsgBox(QStringLiteral("Bitte noch einmal klicken um das Startmen\u00fc anzuzeigen."));
+    meldung.MsgBox(spielhilfe::Bitte);
 
     QVERIFY(b.gesehen);
     QVERIFY(!b.vomWaechterGeschlossen);
     QCOMPARE(titel, QStringLiteral("Flinkblick"));
-    QCOMPARE(inhalt, QStringLiteral("Bitte noch einmal klicken um das Startmen\u00fc anzuzeigen."));
+    QCOMPARE(inhalt, spielhilfe::Bitte);
     QCOMPARE(knoepfe, 1);
     QCOMPARE(knopf, QMessageBox::Ok);
     QCOMPARE(symbol, QMessageBox::NoIcon);
@@ -139,7 +103,7 @@ void MeldungTest::shutDownSchliesstUndSchweigt()
     KastenBeobachter b;
     b.mitKasten = [&](QMessageBox*) { meldung.shutDown(); };
     b.warten();
-    meldung.MsgBox(QStringLiteral("Alle 50 Zahlen gefunden"));
+    meldung.MsgBox(spielhilfe::Alle);
     QVERIFY(b.gesehen);
     QVERIFY(!b.vomWaechterGeschlossen);
 
@@ -149,20 +113,16 @@ void MeldungTest::shutDownSchliesstUndSchweigt()
     spaeter.warten();
     QElapsedTimer uhr;
     uhr.start();
-    meldung.MsgBox(QStringLiteral("Die 12 Minuten sind um!"));
+    meldung.MsgBox(spielhilfe::Um);
     QVERIFY(!spaeter.gesehen);
     QVERIFY(uhr.elapsed() < 1000);
 }
 
 void MeldungTest::fensterSchliessenBeendetWartendenHandler()
 {
-    fakes::ManualClock uhr;
-    fakes::ScriptedRandom zufall;
-    ui::QtMessageBox meldung;
-    Flinkblick w({uhr, zufall, meldung});
-    meldung.setParent(&w);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    kasten::SpielMitEchtenKaesten s;
+    Flinkblick& w = s.w;
+    QVERIFY(spielhilfe::zeigen(w));
     w.EinfachAusdauer[1]->setValue(true);
     w.StartBtn_Click();
 

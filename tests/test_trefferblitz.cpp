@@ -127,8 +127,7 @@ void Trefferblitz::echterTimer()
 {
     fakes::Spiel s;
     Flinkblick& w = s.w();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(zeigen(w));
     w.StartBtn_Click();
     s.treffer();
     QCOMPARE(weisse(w), QList<int>{0});

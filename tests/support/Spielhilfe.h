@@ -15,6 +15,18 @@
 
 namespace spielhilfe {
 
+// The boxes at the end of a run, as the player reads them.
+inline const QString Alle = QStringLiteral("Alle 50 Zahlen gefunden");
+inline const QString Um = QStringLiteral("Die 12 Minuten sind um!");
+inline const QString Bitte = QStringLiteral("Bitte noch einmal klicken um das Startmen\u00fc anzuzeigen.");
+
+// Shows a window and waits until it is on screen: QVERIFY(zeigen(w)).
+[[nodiscard]] inline bool zeigen(QWidget& w)
+{
+    w.show();
+    return QTest::qWaitForWindowExposed(&w);
+}
+
 enum class Start { BuntHoch, BuntRunter, GleichHoch, GleichRunter };
 
 inline void starten(Flinkblick& w, Start s)
@@ -36,6 +48,27 @@ inline QString modusName(Start s)
     case Start::GleichRunter: return QStringLiteral("GleicheZahlenRunter");
     }
     return {};
+}
+
+// The two board builders, for tests that build boards without a run.
+enum class Stil { Bunt, Gleich };
+
+inline void bauen(Flinkblick& w, Stil s)
+{
+    if (s == Stil::Bunt)
+        w.BunteAufbauen();
+    else
+        w.GleicheAufbauen();
+}
+
+inline const char* name(Stil s) { return s == Stil::Bunt ? "bunt" : "gleich"; }
+
+// A column "stil" with one row for each builder.
+inline void jeStil()
+{
+    QTest::addColumn<Stil>("stil");
+    QTest::newRow("bunt") << Stil::Bunt;
+    QTest::newRow("gleich") << Stil::Gleich;
 }
 
 inline bool abwaerts(Start s) { return s == Start::BuntRunter || s == Start::GleichRunter; }
@@ -96,6 +129,19 @@ inline bool brettPasstInsFenster(const Flinkblick& w)
     return true;
 }
 
+// After a run start the window is back at its load size and the board fits it,
+// and pending window-system events do not undo that.
+inline void ladegroesseBleibt(Flinkblick& w)
+{
+    for (int mal = 0; mal < 2; ++mal) {
+        if (mal == 1) QTest::qWait(50);
+        QCOMPARE(w.windowStateValue(), 0);
+        QCOMPARE(w.outerWidthTwips(), 12000.0);
+        QCOMPARE(w.outerHeightTwips(), 9600.0);
+        QVERIFY(brettPasstInsFenster(w));
+    }
+}
+
 // Offscreen, the one screen is 800 × 600 pixels: a maximised window would be
 // no larger than the normal one. This entry gives the screen 1920 × 1200.
 inline void grosserBildschirm()
@@ -113,6 +159,9 @@ inline void grosserBildschirm()
 }
 
 }  // namespace spielhilfe
+
+Q_DECLARE_METATYPE(spielhilfe::Start)
+Q_DECLARE_METATYPE(spielhilfe::Stil)
 
 // QTEST_MAIN with the large offscreen screen.
 #define FLINKBLICK_TEST_MAIN_GROSSER_BILDSCHIRM(Klasse)          \
