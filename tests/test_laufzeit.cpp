@@ -69,8 +69,7 @@ private slots:
     void checkBoxKlickDesSpielers();
 
     void formAussengroesse();
-    void formAussengroesseVorDemZeigen();
-    void formAusMaximiertZurueck();
+    void formGroesseVorDemZeigenUndNachMaximiert();
 };
 
 // ---- lengths ------------------------------------------------------------
@@ -472,7 +471,7 @@ void LaufzeitTest::formAussengroesse()
     QCOMPARE(f.outerWidthTwips(), 9000.0);
 }
 
-void LaufzeitTest::formAussengroesseVorDemZeigen()
+void LaufzeitTest::formGroesseVorDemZeigenUndNachMaximiert()
 {
     // As Form_Load does: the size is set before the frame is known.
     ui::Form f;
@@ -483,16 +482,6 @@ void LaufzeitTest::formAussengroesseVorDemZeigen()
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QTRY_COMPARE(f.frameGeometry().size(), QSize(800, 640));
     QCOMPARE(f.windowStateValue(), 0);
-}
-
-void LaufzeitTest::formAusMaximiertZurueck()
-{
-    ui::Form f;
-    f.setOuterHeightTwips(9600);
-    f.setOuterWidthTwips(12000);
-    f.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f));
-    QTRY_COMPARE(f.frameGeometry().size(), QSize(800, 640));
 
     f.setWindowStateValue(2);
     QTRY_COMPARE(f.windowStateValue(), 2);
