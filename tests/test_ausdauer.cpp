@@ -330,8 +330,7 @@ void Ausdauer::uhrSprung()
     {
         fakes::Spiel s;
         Flinkblick& w = s.w();
-        w.EinfachAusdauer[1]->setValue(true);
-        w.Gleiche_Zahlen_Click();
+        einfachStarten(w, Start::GleichHoch);
         treffen(s, 25);
         s.uhr.jumpWall(sprung);
         s.uhr.advance(125);

@@ -70,41 +70,35 @@ void Barrierefreiheit::fensterHeisstWieSeinTitel()
     QVERIFY(startBtnGefunden);
 }
 
+// The row tag names the control.
 void Barrierefreiheit::startmenue_data()
 {
-    QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("rolle");
     QTest::addColumn<bool>("waehlbar");
     QTest::addColumn<bool>("gewaehlt");
 
-    QTest::newRow("StartBtn") << "StartBtn" << "Bunte Zahlen" << int(QAccessible::Button) << false << false;
-    QTest::newRow("BuntRunterStartBtn") << "BuntRunterStartBtn" << "Bunte Zahlen" << int(QAccessible::Button) << false
-                                        << false;
-    QTest::newRow("Gleiche_Zahlen") << "Gleiche_Zahlen" << "Gleiche Zahlen" << int(QAccessible::Button) << false
-                                    << false;
-    QTest::newRow("GleichRunterStartBtn") << "GleichRunterStartBtn" << "Gleiche Zahlen" << int(QAccessible::Button)
-                                          << false << false;
-    QTest::newRow("EinfachAusdauer(0)") << "EinfachAusdauer(0)" << "12 Minuten Ausdauer"
-                                        << int(QAccessible::RadioButton) << true << true;
-    QTest::newRow("EinfachAusdauer(1)") << "EinfachAusdauer(1)" << "50 Zahlen einfach"
-                                        << int(QAccessible::RadioButton) << true << false;
-    QTest::newRow("ImmerNeuMischenChk") << "ImmerNeuMischenChk" << "Immer neu mischen?" << int(QAccessible::CheckBox)
-                                        << true << false;
-    QTest::newRow("Label3") << "Label3" << "Vorwärts" << int(QAccessible::StaticText) << false << false;
-    QTest::newRow("Label2") << "Label2" << "Rückwärts" << int(QAccessible::StaticText) << false << false;
+    const int knopf = QAccessible::Button, option = QAccessible::RadioButton, statisch = QAccessible::StaticText;
+    QTest::newRow("StartBtn") << "Bunte Zahlen" << knopf << false << false;
+    QTest::newRow("BuntRunterStartBtn") << "Bunte Zahlen" << knopf << false << false;
+    QTest::newRow("Gleiche_Zahlen") << "Gleiche Zahlen" << knopf << false << false;
+    QTest::newRow("GleichRunterStartBtn") << "Gleiche Zahlen" << knopf << false << false;
+    QTest::newRow("EinfachAusdauer(0)") << "12 Minuten Ausdauer" << option << true << true;
+    QTest::newRow("EinfachAusdauer(1)") << "50 Zahlen einfach" << option << true << false;
+    QTest::newRow("ImmerNeuMischenChk") << "Immer neu mischen?" << int(QAccessible::CheckBox) << true << false;
+    QTest::newRow("Label3") << "Vorwärts" << statisch << false << false;
+    QTest::newRow("Label2") << "Rückwärts" << statisch << false << false;
 }
 
 void Barrierefreiheit::startmenue()
 {
-    QFETCH(QString, control);
     QFETCH(QString, text);
     QFETCH(int, rolle);
     QFETCH(bool, waehlbar);
     QFETCH(bool, gewaehlt);
 
     SichtbaresSpiel s;
-    QWidget* c = steuerelement(s.w(), control);
+    QWidget* c = steuerelement(s.w(), QString::fromLatin1(QTest::currentDataTag()));
     QCOMPARE(name(c), text);
     QCOMPARE(int(zugang(c)->role()), rolle);
     const QAccessible::State st = zustand(c);

@@ -204,6 +204,15 @@ private:
     Flinkblick& w_;
 };
 
+// Columns "erst" and "dann": both builders in every order.
+void jeStilPaar()
+{
+    QTest::addColumn<Stil>("erst");
+    QTest::addColumn<Stil>("dann");
+    for (Stil a : {Stil::Bunt, Stil::Gleich})
+        for (Stil b : {Stil::Bunt, Stil::Gleich}) QTest::addRow("%s, dann %s", name(a), name(b)) << a << b;
+}
+
 }  // namespace
 
 class BrettTest : public QObject {
@@ -355,15 +364,7 @@ void BrettTest::bunteStilZuegeBestimmenDenStil()
     QCOMPARE(label, 49);
 }
 
-void BrettTest::randomizeVorJedemAufbau_data()
-{
-    QTest::addColumn<Stil>("erst");
-    QTest::addColumn<Stil>("dann");
-    QTest::newRow("bunt, bunt") << Stil::Bunt << Stil::Bunt;
-    QTest::newRow("gleich, gleich") << Stil::Gleich << Stil::Gleich;
-    QTest::newRow("bunt, gleich") << Stil::Bunt << Stil::Gleich;
-    QTest::newRow("gleich, bunt") << Stil::Gleich << Stil::Bunt;
-}
+void BrettTest::randomizeVorJedemAufbau_data() { jeStilPaar(); }
 
 void BrettTest::randomizeVorJedemAufbau()
 {
@@ -380,8 +381,7 @@ void BrettTest::randomizeVorJedemAufbau()
 // A rebuild in the middle of a run, after a hit with reshuffling on.
 void BrettTest::neuMischenImSpielRandomisiertZuerst()
 {
-    w().EinfachAusdauer[1]->setValue(true);
-    w().StartBtn_Click();
+    spielhilfe::einfachStarten(w());
     w().ImmerNeuMischen = ui::True;
     for (int treffer = 0; treffer < 3; ++treffer) {
         const std::size_t ab = trace_.events.size();
@@ -558,15 +558,7 @@ void BrettTest::zellenFolgenDerFenstergroesse()
     }
 }
 
-void BrettTest::aufbauUeberSichtbaremBrettVerbirgtNichts_data()
-{
-    QTest::addColumn<Stil>("erst");
-    QTest::addColumn<Stil>("dann");
-    QTest::newRow("bunt ueber bunt") << Stil::Bunt << Stil::Bunt;
-    QTest::newRow("gleich ueber bunt") << Stil::Bunt << Stil::Gleich;
-    QTest::newRow("bunt ueber gleich") << Stil::Gleich << Stil::Bunt;
-    QTest::newRow("gleich ueber gleich") << Stil::Gleich << Stil::Gleich;
-}
+void BrettTest::aufbauUeberSichtbaremBrettVerbirgtNichts_data() { jeStilPaar(); }
 
 void BrettTest::aufbauUeberSichtbaremBrettVerbirgtNichts()
 {

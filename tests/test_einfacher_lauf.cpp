@@ -148,8 +148,7 @@ void EinfacherLauf::ersterKlick()
     QFETCH(QString, meldung);
 
     fakes::Spiel s;
-    s.w().EinfachAusdauer[1]->setValue(true);
-    starten(s.w(), start);
+    einfachStarten(s.w(), start);
     s.w().Zahllbl_Click(index);
 
     const bool treffer = meldung.isEmpty();
@@ -162,8 +161,7 @@ void EinfacherLauf::ersterKlick()
 void EinfacherLauf::gefundeneZahlNochmalIstFehler()
 {
     fakes::Spiel s;
-    s.w().EinfachAusdauer[1]->setValue(true);
-    s.w().StartBtn_Click();
+    einfachStarten(s.w());
     treffen(s, 3);
     s.w().Zahllbl_Click(0);
     QCOMPARE(s.meldung.texts, QStringList{"Gesuchte Zahl = 4"});

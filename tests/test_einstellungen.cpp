@@ -116,8 +116,7 @@ void Einstellungen::einfachNachAusdauer()
     w.Timer12Min_Timer();
     QVERIFY(w.EinfachAusdauer[0]->value());
 
-    w.EinfachAusdauer[1]->setValue(true);
-    w.Gleiche_Zahlen_Click();
+    einfachStarten(w, Start::GleichHoch);
     QCOMPARE(w.Ausdauer, ui::False);
     QCOMPARE(w.Timer12Min->interval(), 0);
     QVERIFY(!w.Timer12Min->isTicking());
@@ -138,8 +137,7 @@ void Einstellungen::hochNachRunter()
 {
     fakes::Spiel s;
     Flinkblick& w = s.w();
-    w.EinfachAusdauer[1]->setValue(true);
-    w.BuntRunterStartBtn_Click();
+    einfachStarten(w, Start::BuntRunter);
     treffen(s, 50);
     w.StartBtn_Click();
     QCOMPARE(w.GesuchteZahl(), 1);

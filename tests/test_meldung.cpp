@@ -33,8 +33,7 @@ void MeldungTest::fehlklickWartetAufDieMeldung()
     QFETCH(bool, abwaerts);
     QFETCH(QString, text);
     fakes::Spiel s;
-    s.w().EinfachAusdauer[1]->setValue(true);
-    abwaerts ? s.w().BuntRunterStartBtn_Click() : s.w().StartBtn_Click();
+    spielhilfe::einfachStarten(s.w(), abwaerts ? spielhilfe::Start::BuntRunter : spielhilfe::Start::BuntHoch);
     QCOMPARE(s.w().Ausdauer, ui::False);
 
     int fehlerWaehrendOffen = -1;
@@ -123,8 +122,7 @@ void MeldungTest::fensterSchliessenBeendetWartendenHandler()
     kasten::SpielMitEchtenKaesten s;
     Flinkblick& w = s.w;
     QVERIFY(spielhilfe::zeigen(w));
-    w.EinfachAusdauer[1]->setValue(true);
-    w.StartBtn_Click();
+    spielhilfe::einfachStarten(w);
 
     KastenBeobachter b;
     QString inhalt;

@@ -39,6 +39,13 @@ inline void starten(Flinkblick& w, Start s)
     }
 }
 
+// A simple run ("50 Zahlen einfach") through the given start button.
+inline void einfachStarten(Flinkblick& w, Start s = Start::BuntHoch)
+{
+    w.EinfachAusdauer[1]->setValue(true);
+    starten(w, s);
+}
+
 inline QString modusName(Start s)
 {
     switch (s) {
