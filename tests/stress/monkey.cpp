@@ -21,6 +21,7 @@
 
 #include "app/Flinkblick.h"
 #include "tests/support/Fakes.h"
+#include "tests/support/Spielhilfe.h"
 #include "ui/MessageBox.h"
 #include "ui/Random.h"
 #include "ui/Trace.h"
@@ -29,9 +30,9 @@
 namespace {
 
 constexpr int MaxBoxTiefe = 3;
-const QString TextZeitUm = QStringLiteral("Die 12 Minuten sind um!");
-const QString TextAlleGefunden = QStringLiteral("Alle 50 Zahlen gefunden");
-const QString TextNochEinmal = QStringLiteral("Bitte noch einmal klicken um das Startmenü anzuzeigen.");
+const QString& TextZeitUm = spielhilfe::Um;
+const QString& TextAlleGefunden = spielhilfe::Alle;
+const QString& TextNochEinmal = spielhilfe::Bitte;
 const QString TextGesucht = QStringLiteral("Gesuchte Zahl = ");
 
 // Real QTimers would tick on wall time and make a seed unrepeatable; the
@@ -164,24 +165,9 @@ private:
 
     // ---- What the window shows ----------------------------------------------------------
 
-    QList<QWidget*> menue() const
-    {
-        return {w_.StartBtn, w_.BuntRunterStartBtn, w_.GleichRunterStartBtn, w_.Gleiche_Zahlen, w_.Label2,
-                w_.Label3, w_.EinfachAusdauer[0], w_.EinfachAusdauer[1], w_.ImmerNeuMischenChk};
-    }
-    int menueSichtbar() const
-    {
-        int n = 0;
-        for (QWidget* c : menue()) n += c->isVisibleTo(&w_) ? 1 : 0;
-        return n;
-    }
-    int zahlenSichtbar() const
-    {
-        int n = 0;
-        for (ui::Label* l : w_.Zahllbl) n += l->isVisibleTo(&w_) ? 1 : 0;
-        return n;
-    }
-    bool ergebnisSichtbar() const { return w_.Label1->isVisibleTo(&w_); }
+    int menueSichtbar() const { return spielhilfe::sichtbaresMenue(w_); }
+    int zahlenSichtbar() const { return spielhilfe::sichtbareZahlen(w_); }
+    bool ergebnisSichtbar() const { return spielhilfe::label1Sichtbar(w_); }
     bool minimiert() const { return w_.windowState() & Qt::WindowMinimized; }
 
     // ---- Invariants ---------------------------------------------------------------------
