@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QtTest>
 #include <cmath>
+#include <map>
 #include <set>
 
 #include "board/Aufbau.h"
@@ -30,33 +31,12 @@ namespace {
 // One letter per property, 'r' for a draw, 'Z' for Randomize.
 char buchstabe(Property p)
 {
-    switch (p) {
-        case Property::Alignment:
-            return 'A';
-        case Property::Height:
-            return 'H';
-        case Property::Width:
-            return 'W';
-        case Property::ForeColor:
-            return 'F';
-        case Property::FontName:
-            return 'N';
-        case Property::FontItalic:
-            return 'I';
-        case Property::Caption:
-            return 'C';
-        case Property::FontSize:
-            return 'S';
-        case Property::Left:
-            return 'L';
-        case Property::Top:
-            return 'T';
-        case Property::Visible:
-            return 'V';
-        case Property::BackColor:
-            return 'B';
-    }
-    return '?';
+    static const std::map<Property, char> buchstaben{
+        {Property::Alignment, 'A'}, {Property::Height, 'H'},     {Property::Width, 'W'},    {Property::ForeColor, 'F'},
+        {Property::FontName, 'N'},  {Property::FontItalic, 'I'}, {Property::Caption, 'C'},  {Property::FontSize, 'S'},
+        {Property::Left, 'L'},      {Property::Top, 'T'},        {Property::Visible, 'V'},  {Property::BackColor, 'B'}};
+    const auto it = buchstaben.find(p);
+    return it == buchstaben.end() ? '?' : it->second;
 }
 
 QString muster(const std::vector<RecordingTrace::Event>& events)
