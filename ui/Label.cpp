@@ -1,7 +1,9 @@
 #include "ui/Label.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QStyle>
 
 #include "ui/Units.h"
 
@@ -11,6 +13,9 @@ Label::Label(QWidget* parent, int index) : QLabel(parent), index_(index)
 {
     setTextFormat(Qt::PlainText);
     setAutoFillBackground(true);
+    // paintEvent fills the background itself, in the painter it draws the text
+    // with; Qt's own fill would open a second painter for every label.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::NoFocus);
     setWordWrap(false);
@@ -98,8 +103,9 @@ void Label::applyColors()
 
 void Label::changeEvent(QEvent* event)
 {
-    // Also sent during our own setPalette, before the colours are noted.
+    // Also sent during our own setPalette and setFont, before they are noted.
     if (event->type() == QEvent::PaletteChange) paletteFore_ = paletteBack_ = -1;
+    if (event->type() == QEvent::FontChange) fontApplied_ = false;
     QLabel::changeEvent(event);
 }
 
@@ -114,25 +120,50 @@ void Label::setAlignmentValue(int alignment)
 void Label::setFontName(const QString& name)
 {
     fontName_ = name;
+    const QFont vorher = font_;
     font_.setFamily(name);
-    setFont(font_);
+    if (font_ != vorher || font_.resolveMask() != vorher.resolveMask() || !fontApplied_) applyFont();
     report(Property::FontName, name);
 }
 
 void Label::setFontSize(float points)
 {
     fontSize_ = points;
+    const QFont vorher = font_;
     font_.setPointSizeF(points);
-    setFont(font_);
+    if (font_ != vorher || font_.resolveMask() != vorher.resolveMask() || !fontApplied_) applyFont();
     report(Property::FontSize, points);
 }
 
 void Label::setFontItalic(bool italic)
 {
     fontItalic_ = italic;
+    const QFont vorher = font_;
     font_.setItalic(italic);
-    setFont(font_);
+    if (font_ != vorher || font_.resolveMask() != vorher.resolveMask() || !fontApplied_) applyFont();
     report(Property::FontItalic, italic);
+}
+
+// A board rebuild rewrites face, slant and size of every label, often with the
+// values it has: setFont would resolve the font and relayout for nothing.
+void Label::applyFont()
+{
+    setFont(font_);
+    fontApplied_ = true;
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    p.fillRect(rect(), palette().brush(backgroundRole()));
+    const QString& t = text();
+    if (t.isEmpty()) return;
+    // What QLabel draws for plain text without a frame, margin or indent.
+    const Qt::LayoutDirection richtung = t.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    const int flags = int(QStyle::visualAlignment(richtung, alignment())) |
+                      (richtung == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
+    style()->drawItemText(&p, contentsRect(), flags, palette(), isEnabled(), t, foregroundRole());
+    Q_UNUSED(event);
 }
 
 // A click is a press and a release on the label. The second press of a double

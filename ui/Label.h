@@ -58,6 +58,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void report(Property p, const QVariant& v)
@@ -66,6 +67,7 @@ private:
     }
     void applyGeometry();
     void applyColors();
+    void applyFont();
 
     int index_;
     Trace* trace_ = nullptr;
@@ -81,6 +83,9 @@ private:
     float fontSize_ = 8.25f;
     bool fontItalic_ = false;
     QFont font_;
+    // False once anything but applyFont has set the widget's font, so that a
+    // rewrite of an unchanged face, size or slant can skip setFont.
+    bool fontApplied_ = false;
     bool pressed_ = false;
 };
 

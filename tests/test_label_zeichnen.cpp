@@ -1,0 +1,144 @@
+// ui::Label paints its caption itself (one painter, laid-out lines kept for
+// reuse). What it paints must be what a plain QLabel with the same text, font,
+// colours, alignment and size paints, pixel for pixel.
+#include <QLabel>
+#include <QtTest>
+
+#include "board/Aufbau.h"
+#include "ui/Fonts.h"
+#include "ui/Label.h"
+#include "ui/Units.h"
+
+namespace {
+
+struct Aussehen {
+    QString caption;
+    QString schrift;
+    float punkte;
+    bool kursiv;
+    int ausrichtung;
+    QSize groesse;
+    std::int32_t vorne = ui::RGB(200, 120, 60);
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Aussehen)
+
+namespace {
+
+QImage vonUiLabel(QWidget& eltern, const Aussehen& a)
+{
+    ui::Label l(&eltern);
+    l.setAlignmentValue(a.ausrichtung);
+    l.setWidthTwips(float(a.groesse.width() * ui::TwipsPerPixel));
+    l.setHeightTwips(float(a.groesse.height() * ui::TwipsPerPixel));
+    l.setForeColor(a.vorne);
+    l.setFontName(a.schrift);
+    l.setFontItalic(a.kursiv);
+    l.setCaption(a.caption);
+    l.setFontSize(a.punkte);
+    return l.grab().toImage();
+}
+
+// What the label stands for: a QLabel configured by hand.
+QImage vonQLabel(QWidget& eltern, const Aussehen& a)
+{
+    QLabel l(&eltern);
+    l.setTextFormat(Qt::PlainText);
+    l.setAutoFillBackground(true);
+    l.setFrameShape(QFrame::NoFrame);
+    l.setWordWrap(false);
+    l.setAlignment((a.ausrichtung == 2 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    QPalette p = l.palette();
+    p.setColor(QPalette::WindowText, ui::toQColor(a.vorne));
+    p.setColor(QPalette::Window, Qt::black);
+    l.setPalette(p);
+    QFont f;
+    f.setFamily(a.schrift);
+    f.setItalic(a.kursiv);
+    f.setPointSizeF(a.punkte);
+    l.setFont(f);
+    QString text = a.caption;
+    l.setText(text.replace(ui::CrLf, QStringLiteral("\n")));
+    l.resize(a.groesse);
+    return l.grab().toImage();
+}
+
+}  // namespace
+
+class LabelZeichnenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ui::installFontSubstitutes(); }
+    void wieQLabel_data();
+    void wieQLabel();
+    void nachAenderungNeuGezeichnet();
+};
+
+void LabelZeichnenTest::wieQLabel_data()
+{
+    QTest::addColumn<Aussehen>("a");
+    // Every face, slant and size of the colourful board with one- and two-digit
+    // numbers, at the size of a board cell.
+    const QSize feld(67, 107);
+    for (const char* schrift : board::BunteSchriften)
+        for (int punkte = 10; punkte <= 30; punkte += 5)
+            for (bool kursiv : {false, true})
+                for (const char* zahl : {"7", "18", "41"})
+                    QTest::addRow("%s %d%s %s", schrift, punkte, kursiv ? " kursiv" : "", zahl)
+                        << Aussehen{QLatin1String(zahl), QLatin1String(schrift), float(punkte), kursiv, 2, feld};
+    QTest::newRow("gleich 30 pt") << Aussehen{QStringLiteral("07"), QStringLiteral("Arial"), 30, false, 2, feld,
+                                              ui::Weiss};
+    QTest::newRow("linksbuendig") << Aussehen{QStringLiteral("Vorwärts"), QStringLiteral("Arial"), 9.75f, false, 0,
+                                              QSize(81, 17), ui::Weiss};
+    // Wider than the label: cut off at its edges.
+    QTest::newRow("zu breit, mittig") << Aussehen{QStringLiteral("Rückwärts"), QStringLiteral("Arial Black"), 30,
+                                                  true, 2, QSize(60, 30)};
+    QTest::newRow("zu breit, links") << Aussehen{QStringLiteral("Rückwärts"), QStringLiteral("Dauphin"), 30, false, 0,
+                                                 QSize(60, 20)};
+    QTest::newRow("zwei Zeilen") << Aussehen{QStringLiteral("Fehlversuche: 3\r\nZeit: 12 s"),
+                                             QStringLiteral("MS Sans Serif"), 18, false, 0, QSize(300, 120), ui::Weiss};
+    QTest::newRow("Leerzeichen am Rand") << Aussehen{QStringLiteral(" 5 "), QStringLiteral("Courier New"), 20, false,
+                                                     2, feld};
+    QTest::newRow("leer") << Aussehen{QString(), QStringLiteral("Arial"), 10, false, 2, feld};
+}
+
+void LabelZeichnenTest::wieQLabel()
+{
+    QFETCH(Aussehen, a);
+    QWidget eltern;
+    const QImage ist = vonUiLabel(eltern, a);
+    const QImage soll = vonQLabel(eltern, a);
+    QCOMPARE(ist.size(), soll.size());
+    QCOMPARE(ist, soll);
+}
+
+// A reused layout must not outlive a change of caption or font: the same label
+// rewritten paints as a new one with the new values does.
+void LabelZeichnenTest::nachAenderungNeuGezeichnet()
+{
+    QWidget eltern;
+    ui::Label l(&eltern);
+    l.setAlignmentValue(2);
+    l.setWidthTwips(67 * 15);
+    l.setHeightTwips(107 * 15);
+    l.setFontName(QStringLiteral("Arial"));
+    l.setFontSize(20);
+    l.setCaption(QStringLiteral("12"));
+    const QImage vorher = l.grab().toImage();
+    l.setCaption(QStringLiteral("13"));
+    QVERIFY(l.grab().toImage() != vorher);
+    QCOMPARE(l.grab().toImage(), vonQLabel(eltern, {QStringLiteral("13"), QStringLiteral("Arial"), 20, false, 2,
+                                                    QSize(67, 107), ui::Weiss}));
+    l.setFontItalic(true);
+    QCOMPARE(l.grab().toImage(), vonQLabel(eltern, {QStringLiteral("13"), QStringLiteral("Arial"), 20, true, 2,
+                                                    QSize(67, 107), ui::Weiss}));
+    l.setFontSize(25);
+    QCOMPARE(l.grab().toImage(), vonQLabel(eltern, {QStringLiteral("13"), QStringLiteral("Arial"), 25, true, 2,
+                                                    QSize(67, 107), ui::Weiss}));
+}
+
+QTEST_MAIN(LabelZeichnenTest)
+#include "test_label_zeichnen.moc"
