@@ -187,9 +187,7 @@ void Ausdauer::zeitUm()
     trace.attach(w, s.zufall);
     QList<int> weissImKasten;
     s.meldung.whileOpen = [&](const QString& t) {
-        if (t != Um) return;
-        for (ui::Label* l : w.Zahllbl)
-            if (l->backColor() != ui::Schwarz) weissImKasten << l->index();
+        if (t == Um) weissImKasten << weisse(w);
     };
     w.Timer12Min_Timer();
     trace.detach(w, s.zufall);

@@ -7,14 +7,6 @@ using namespace spielhilfe;
 
 namespace {
 const std::int32_t Weiss = 16777215;
-
-QList<int> weisse(const Flinkblick& w)
-{
-    QList<int> r;
-    for (ui::Label* l : w.Zahllbl)
-        if (l->backColor() != 0) r << l->index();
-    return r;
-}
 }  // namespace
 
 class Trefferblitz : public QObject {

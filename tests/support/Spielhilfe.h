@@ -104,6 +104,15 @@ inline int sichtbareZahlen(const Flinkblick& w)
     return n;
 }
 
+// Indices of the number labels that are not black (a hit flash), in order.
+inline QList<int> weisse(const Flinkblick& w)
+{
+    QList<int> r;
+    for (ui::Label* l : w.Zahllbl)
+        if (l->backColor() != 0) r << l->index();
+    return r;
+}
+
 inline bool label1Sichtbar(const Flinkblick& w) { return w.Label1->isVisibleTo(&w); }
 
 // n hits in a row through the handler.
