@@ -66,9 +66,8 @@ void Einstellungen::jederTrefferMischtNeu()
 {
     fakes::Spiel s;
     Flinkblick& w = s.w();
-    w.EinfachAusdauer[1]->setValue(true);
     w.ImmerNeuMischenChk->setValue(1);
-    w.GleichRunterStartBtn_Click();
+    einfachStarten(w, Start::GleichRunter);
     for (int z = 1; z <= 49; ++z) {
         const auto vorher = plaetze(w);
         s.fehler();
@@ -88,9 +87,8 @@ void Einstellungen::einstellungenUeberstehenDenLauf()
 {
     fakes::Spiel s;
     Flinkblick& w = s.w();
-    w.EinfachAusdauer[1]->setValue(true);
     w.ImmerNeuMischenChk->setValue(1);
-    w.StartBtn_Click();
+    einfachStarten(w);
     treffen(s, 50);
     QCOMPARE(sichtbaresMenue(w), 9);
     QVERIFY(!w.EinfachAusdauer[0]->value());
