@@ -1,79 +1,13 @@
 #include "ui/Label.h"
 
-#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QStyle>
-#include <QTextLayout>
-#include <memory>
 
 #include "ui/Units.h"
 
 namespace ui {
-
-namespace {
-
-// A caption of one line laid out as QPainter::drawText lays it out. A board
-// rebuild gives the 50 numbers new faces and sizes and repaints them all; with
-// the layouts kept, a caption is shaped once per face and size, not per paint.
-struct Zeile {
-    QTextLayout layout;
-    qreal vorschub = 0;  // what drawText centres on
-};
-
-struct ZeilenSchluessel {
-    QString text;
-    QFont font;
-    int dpi;
-    bool operator==(const ZeilenSchluessel& o) const { return dpi == o.dpi && text == o.text && font == o.font; }
-};
-
-size_t qHash(const ZeilenSchluessel& k, size_t seed = 0) { return qHashMulti(seed, k.text, k.font, k.dpi); }
-
-using Zeilen = QHash<ZeilenSchluessel, std::shared_ptr<const Zeile>>;
-
-// Lives until the application object goes: the layouts hold font engines.
-Zeilen& zeilen()
-{
-    static Zeilen* z = [] {
-        auto* neu = new Zeilen;
-        qAddPostRoutine([] { zeilen().clear(); });
-        return neu;
-    }();
-    return *z;
-}
-
-// 50 numbers in 50 combinations of face, slant and size, and a little room.
-constexpr qsizetype MaxZeilen = 4096;
-
-const Zeile& zeileFuer(const QString& text, const QFont& font, int dpi)
-{
-    Zeilen& z = zeilen();
-    ZeilenSchluessel schluessel{text, font, dpi};
-    if (auto it = z.constFind(schluessel); it != z.constEnd()) return **it;
-    if (z.size() >= MaxZeilen) z.clear();
-    auto neu = std::make_shared<Zeile>();
-    neu->layout.setText(text);
-    neu->layout.setFont(font);
-    neu->layout.setCacheEnabled(true);
-    QTextOption option;
-    option.setTextDirection(Qt::LeftToRight);
-    option.setAlignment(Qt::AlignLeft);
-    option.setFlags(QTextOption::IncludeTrailingSpaces);
-    neu->layout.setTextOption(option);
-    neu->layout.beginLayout();
-    QTextLine zeile = neu->layout.createLine();
-    zeile.setLineWidth(0x01000000);
-    zeile.setPosition(QPointF(0, 0));
-    neu->layout.endLayout();
-    neu->vorschub = zeile.horizontalAdvance();
-    const Zeile& ergebnis = *neu;
-    z.insert(std::move(schluessel), std::move(neu));
-    return ergebnis;
-}
-
-}  // namespace
 
 Label::Label(QWidget* parent, int index) : QLabel(parent), index_(index)
 {
@@ -220,29 +154,16 @@ void Label::applyFont()
 
 void Label::paintEvent(QPaintEvent* event)
 {
-    Q_UNUSED(event);
     QPainter p(this);
     p.fillRect(rect(), palette().brush(backgroundRole()));
     const QString& t = text();
     if (t.isEmpty()) return;
-    const QRect r = contentsRect();
-    const Qt::Alignment a = alignment();
-    const bool einfach = isEnabled() && (a & Qt::AlignVertical_Mask) == Qt::AlignTop && !(a & Qt::AlignRight) &&
-                         !(a & Qt::AlignJustify) && !t.contains(u'\n') && !t.contains(u'\t') &&
-                         !t.isRightToLeft() && style()->name() == u"fusion";
-    if (einfach) {
-        const Zeile& z = zeileFuer(t, p.font(), p.device()->logicalDpiY());
-        const qreal x = (a & Qt::AlignHCenter) ? (r.width() - z.vorschub) / 2 : 0;
-        p.setPen(QPen(palette().brush(foregroundRole()), p.pen().widthF()));
-        // Outside the label nothing is painted anyway: no clip needed.
-        z.layout.lineAt(0).draw(&p, QPointF(r.x() + x, r.y()));
-        return;
-    }
     // What QLabel draws for plain text without a frame, margin or indent.
     const Qt::LayoutDirection richtung = t.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
-    const int flags = int(QStyle::visualAlignment(richtung, a)) |
+    const int flags = int(QStyle::visualAlignment(richtung, alignment())) |
                       (richtung == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
-    style()->drawItemText(&p, r, flags, palette(), isEnabled(), t, foregroundRole());
+    style()->drawItemText(&p, contentsRect(), flags, palette(), isEnabled(), t, foregroundRole());
+    Q_UNUSED(event);
 }
 
 // A click is a press and a release on the label. The second press of a double
