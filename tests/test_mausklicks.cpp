@@ -33,6 +33,7 @@ private slots:
     void doppelklickZaehltEinmal();
     void klickAufLeereStellen();
     void losgelassenNebenDemLabel();
+    void nurDieLinkeTasteKlickt();
 
 private:
     std::unique_ptr<fakes::Spiel> s_;
@@ -162,6 +163,24 @@ void Mausklicks::losgelassenNebenDemLabel()
     QCOMPARE(int(w.Zaehler), 1);
     QCOMPARE(s.meldung.texts, QStringList{});
     QTest::mouseClick(l, Qt::LeftButton);
+    QCOMPARE(int(w.Zaehler), 2);
+}
+
+// Right and middle button clicks are no clicks, neither hit nor miss; nor does a
+// left release end a press of another button.
+void Mausklicks::nurDieLinkeTasteKlickt()
+{
+    fakes::Spiel& s = *s_;
+    Flinkblick& w = s.w();
+    klick(w, w.StartBtn);
+    ui::Label* gesucht = w.Zahllbl[0];
+    QTest::mouseClick(gesucht, Qt::RightButton);
+    QTest::mouseClick(w.Zahllbl[7], Qt::MiddleButton);
+    QTest::mousePress(gesucht, Qt::RightButton);
+    QTest::mouseRelease(gesucht, Qt::LeftButton);
+    QCOMPARE(int(w.Zaehler), 1);
+    QCOMPARE(s.meldung.texts, QStringList{});
+    QTest::mouseClick(gesucht, Qt::LeftButton);
     QCOMPARE(int(w.Zaehler), 2);
 }
 

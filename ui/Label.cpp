@@ -112,7 +112,7 @@ void Label::changeEvent(QEvent* event)
 void Label::setAlignmentValue(int alignment)
 {
     alignment_ = alignment;
-    const Qt::Alignment h = alignment == 2 ? Qt::AlignHCenter : alignment == 1 ? Qt::AlignRight : Qt::AlignLeft;
+    const Qt::Alignment h = alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
     setAlignment(h | Qt::AlignTop);
     report(Property::Alignment, alignment);
 }
@@ -122,7 +122,7 @@ void Label::setFontName(const QString& name)
     fontName_ = name;
     const QFont vorher = font_;
     font_.setFamily(name);
-    if (font_ != vorher || font_.resolveMask() != vorher.resolveMask() || !fontApplied_) applyFont();
+    applyFont(vorher);
     report(Property::FontName, name);
 }
 
@@ -131,7 +131,7 @@ void Label::setFontSize(float points)
     fontSize_ = points;
     const QFont vorher = font_;
     font_.setPointSizeF(points);
-    if (font_ != vorher || font_.resolveMask() != vorher.resolveMask() || !fontApplied_) applyFont();
+    applyFont(vorher);
     report(Property::FontSize, points);
 }
 
@@ -140,14 +140,16 @@ void Label::setFontItalic(bool italic)
     fontItalic_ = italic;
     const QFont vorher = font_;
     font_.setItalic(italic);
-    if (font_ != vorher || font_.resolveMask() != vorher.resolveMask() || !fontApplied_) applyFont();
+    applyFont(vorher);
     report(Property::FontItalic, italic);
 }
 
 // A board rebuild rewrites face, slant and size of every label, often with the
 // values it has: setFont would resolve the font and relayout for nothing.
-void Label::applyFont()
+void Label::applyFont(const QFont& vorher)
 {
+    const bool gleich = font_ == vorher && font_.resolveMask() == vorher.resolveMask();
+    if (gleich && fontApplied_) return;
     setFont(font_);
     fontApplied_ = true;
 }
@@ -158,10 +160,9 @@ void Label::paintEvent(QPaintEvent* event)
     p.fillRect(rect(), palette().brush(backgroundRole()));
     const QString& t = text();
     if (t.isEmpty()) return;
-    // What QLabel draws for plain text without a frame, margin or indent.
-    const Qt::LayoutDirection richtung = t.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
-    const int flags = int(QStyle::visualAlignment(richtung, alignment())) |
-                      (richtung == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
+    // What QLabel draws for plain text without a frame, margin or indent; the
+    // game's captions are numbers and German text, always left to right.
+    const int flags = int(QStyle::visualAlignment(Qt::LeftToRight, alignment())) | Qt::TextForceLeftToRight;
     style()->drawItemText(&p, contentsRect(), flags, palette(), isEnabled(), t, foregroundRole());
     Q_UNUSED(event);
 }

@@ -39,7 +39,7 @@ public:
     void setForeColor(std::int32_t rgb);
     void setBackColor(std::int32_t rgb);
 
-    // 0 left, 2 centred; the text is drawn from the top of the label.
+    // 0 left, 2 centred (the two the game uses); the text is drawn from the top of the label.
     int alignmentValue() const { return alignment_; }
     void setAlignmentValue(int alignment);
 
@@ -67,7 +67,7 @@ private:
     }
     void applyGeometry();
     void applyColors();
-    void applyFont();
+    void applyFont(const QFont& vorher);
 
     int index_;
     Trace* trace_ = nullptr;
