@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "tests/support/Spielhilfe.h"
+#include "ui/Icon.h"
 #include "ui/Units.h"
 
 namespace {
@@ -49,6 +50,7 @@ private slots:
     void startknopfReagiertAufTaste_data();
     void startknopfReagiertAufTaste();
     void klickAufLeereFlaecheBewirktNichts();
+    void symbolWieDieBilddateien();
 
 private:
     Flinkblick& w() { return spiel_->w(); }
@@ -72,14 +74,14 @@ void FensterTest::steuerelement_data()
                                         << Farben::WeissAufSchwarz << arial << 9.75 << true;
     QTest::newRow("EinfachAusdauer(0)") << QStringLiteral("12 Minuten Ausdauer") << QRect(344, 200, 145, 17)
                                         << Farben::WeissAufSchwarz << arial << 9.75 << true;
-    QTest::newRow("BuntRunterStartBtn") << QStringLiteral("Bunte Zahlen") << QRect(424, 264, 81, 33)
-                                        << Farben::Standard << arial << 9.75 << true;
-    QTest::newRow("GleichRunterStartBtn") << QStringLiteral("Gleiche Zahlen") << QRect(424, 304, 81, 33)
-                                          << Farben::Standard << arial << 9.75 << true;
-    QTest::newRow("Gleiche_Zahlen") << QStringLiteral("Gleiche Zahlen") << QRect(328, 304, 81, 33)
-                                    << Farben::Standard << arial << 9.75 << true;
-    QTest::newRow("StartBtn") << QStringLiteral("Bunte Zahlen") << QRect(328, 264, 81, 33) << Farben::Standard
-                              << arial << 9.75 << true;
+    QTest::newRow("BuntRunterStartBtn") << QStringLiteral("Bunte Zahlen") << QRect(424, 264, 81, 33) << Farben::Standard
+                                        << arial << 9.75 << true;
+    QTest::newRow("GleichRunterStartBtn")
+        << QStringLiteral("Gleiche Zahlen") << QRect(424, 304, 81, 33) << Farben::Standard << arial << 9.75 << true;
+    QTest::newRow("Gleiche_Zahlen") << QStringLiteral("Gleiche Zahlen") << QRect(328, 304, 81, 33) << Farben::Standard
+                                    << arial << 9.75 << true;
+    QTest::newRow("StartBtn") << QStringLiteral("Bunte Zahlen") << QRect(328, 264, 81, 33) << Farben::Standard << arial
+                              << 9.75 << true;
     // The umlauts spelt as code points, so a mis-encoded source cannot pass.
     QTest::newRow("Label3") << QStringLiteral("Vorw\u00e4rts") << QRect(336, 240, 81, 17) << Farben::WeissAufSchwarz
                             << arial << 9.75 << true;
@@ -277,6 +279,21 @@ void FensterTest::klickAufLeereFlaecheBewirktNichts()
     QVERIFY(spiel_->meldung.texts.isEmpty());
     QVERIFY(w().StartBtn->isVisible());
     QVERIFY(!w().Label1->isVisible());
+}
+
+// The raw icon pixels in the resources are the committed PNGs, pixel for pixel
+// (scripts/render-icons.sh writes both).
+void FensterTest::symbolWieDieBilddateien()
+{
+    const QIcon symbol = ui::windowIcon();
+    QCOMPARE(symbol.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
+    for (int n : {16, 32, 48, 64}) {
+        const QString png = QFINDTESTDATA(
+            QStringLiteral("../data/icons/hicolor/%1x%1/apps/io.github.flinkblick.Flinkblick.png").arg(n));
+        const QImage soll = QPixmap::fromImage(QImage(png)).toImage();
+        QVERIFY2(!soll.isNull(), qPrintable(png));
+        QCOMPARE(symbol.pixmap(QSize(n, n)).toImage(), soll);
+    }
 }
 
 QTEST_MAIN(FensterTest)
