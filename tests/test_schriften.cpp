@@ -13,7 +13,10 @@
 
 namespace {
 
-QString aufgeloest(const QString& name) { return QFontInfo(QFont(name)).family(); }
+QString aufgeloest(const QString& name)
+{
+    return QFontInfo(QFont(name)).family();
+}
 
 // How much black a line of digits in this face puts on paper, in pixels.
 int tinte(const QString& name)
@@ -57,6 +60,7 @@ private slots:
     void aufgeloestZuInstalliertemSchnitt_data();
     void aufgeloestZuInstalliertemSchnitt();
     void bunteSchriftenVerschieden();
+    void installierterSchnittVorErsatz();
 
 private:
     QString fallback_;
@@ -96,10 +100,17 @@ void SchriftenTest::aufgeloestZuInstalliertemSchnitt()
     const int ink = tinte(name), arial = tinte(QStringLiteral("Arial"));
     const QString zahlen = QStringLiteral("%1 gegen Arial %2").arg(ink).arg(arial);
     switch (art) {
-    case Art::Fett: QVERIFY2(ink > arial * 13 / 10, qPrintable(zahlen)); break;
-    case Art::Duenn: QVERIFY2(ink < arial * 9 / 10, qPrintable(zahlen)); break;
-    case Art::Festbreite: QVERIFY(QFontInfo(QFont(name)).fixedPitch()); break;
-    case Art::Beliebig: break;
+        case Art::Fett:
+            QVERIFY2(ink > arial * 13 / 10, qPrintable(zahlen));
+            break;
+        case Art::Duenn:
+            QVERIFY2(ink < arial * 9 / 10, qPrintable(zahlen));
+            break;
+        case Art::Festbreite:
+            QVERIFY(QFontInfo(QFont(name)).fixedPitch());
+            break;
+        case Art::Beliebig:
+            break;
     }
 }
 
@@ -110,6 +121,19 @@ void SchriftenTest::bunteSchriftenVerschieden()
     QSet<QString> familien;
     for (const QString& name : bunte) familien.insert(aufgeloest(name));
     QCOMPARE(familien.size(), 5);
+}
+
+// The substitutes are registered without asking which faces are installed:
+// that is only right while a face installed under the requested name still
+// wins over its substitute.
+void SchriftenTest::installierterSchnittVorErsatz()
+{
+    const QString installiert = QStringLiteral("DejaVu Sans");
+    QVERIFY(QFontDatabase::hasFamily(installiert));
+    QFont::insertSubstitution(installiert, QStringLiteral("Liberation Mono"));
+    const QString family = aufgeloest(installiert);
+    QFont::removeSubstitutions(installiert);
+    QCOMPARE(family, installiert);
 }
 
 QTEST_MAIN(SchriftenTest)
