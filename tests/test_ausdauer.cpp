@@ -29,6 +29,7 @@ private slots:
     void trefferJeMinute();
     void zeitUm_data();
     void zeitUm();
+    void zeitUmAbGanzerSekunde();
     void naechsterLaufBeginntBeiNull();
     void nachZeitUmKeinWeitererTick();
     void tickBeiOffenerFehlermeldung();
@@ -70,7 +71,7 @@ void Ausdauer::brettErneuert()
     QCOMPARE(w.GesuchteZahl(), zahlNr(start, 1));
     QCOMPARE(w.Modus, modusName(start));
     QCOMPARE(w.Startzeit.monoNs, beginn.monoNs);
-    QCOMPARE(w.Startzeit.datum, beginn.datum);
+    QCOMPARE(w.Startzeit.wandMs, beginn.wandMs);
     QCOMPARE(w.Ausdauer, ui::True);
     QCOMPARE(w.Timer12Min->interval(), 1000);
     QVERIFY(w.Timer12Min->isTicking());
@@ -125,10 +126,10 @@ void Ausdauer::trefferJeMinute()
     fakes::Spiel s;
     Flinkblick& w = s.w();
     w.StartBtn_Click();
-    s.treffer();         // 0 s
-    s.uhr.advance(59);   // 59 s
+    s.treffer();        // 0 s
+    s.uhr.advance(59);  // 59 s
     s.treffer();
-    s.uhr.advance(1);    // 60 s
+    s.uhr.advance(1);  // 60 s
     s.treffer();
     s.uhr.advance(659);  // 719 s
     s.treffer();
@@ -212,6 +213,26 @@ void Ausdauer::zeitUm()
     QCOMPARE(sichtbareZahlen(w), 0);
     QVERIFY(w.EinfachAusdauer[0]->value());
     QCOMPARE(w.ImmerNeuMischenChk->value(), mischen ? 1 : 0);
+}
+
+// A run started on a whole second lasts its full 720 seconds, also on a date
+// where a day count times 86400 falls just short of that second.
+void Ausdauer::zeitUmAbGanzerSekunde()
+{
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    s.uhr.stellen(QDate(2026, 12, 8), QTime(10, 0, 5));
+    w.StartBtn_Click();
+    treffen(s, 4);
+    s.uhr.advance(59.5);
+    s.treffer();
+    s.uhr.advance(660);  // 719,5 s
+    w.Timer12Min_Timer();
+    QCOMPARE(s.meldung.texts, QStringList{});
+    s.uhr.advance(0.5);
+    w.Timer12Min_Timer();
+    QCOMPARE(s.meldung.texts, (QStringList{Um, Bitte}));
+    QCOMPARE(w.Label1->caption(), ausdauerText(0, Minuten{5}));
 }
 
 void Ausdauer::naechsterLaufBeginntBeiNull()

@@ -25,6 +25,8 @@ private slots:
     void ersterKlick_data();
     void ersterKlick();
     void gefundeneZahlNochmalIstFehler();
+    void startAufGanzerSekunde_data();
+    void startAufGanzerSekunde();
     void ausdauerZeilenPassenInsLabel();
     void gleichRunterNachGroessenwechsel_data();
     void gleichRunterNachGroessenwechsel();
@@ -39,13 +41,13 @@ void EinfacherLauf::lauf_data()
     QTest::addColumn<QString>("zeit");
 
     QTest::newRow("bunt hoch, fehlerfrei, 42 s") << Start::BuntHoch << QList<int>{} << false << 42 << "Zeit = 0:42";
-    QTest::newRow("bunt runter, 3 Fehler, 125 s") << Start::BuntRunter << QList<int>{1, 17, 50} << false << 125
-                                                  << "Zeit = 2:5";
+    QTest::newRow("bunt runter, 3 Fehler, 125 s")
+        << Start::BuntRunter << QList<int>{1, 17, 50} << false << 125 << "Zeit = 2:5";
     QTest::newRow("gleich hoch, 1 Fehler, 60 s") << Start::GleichHoch << QList<int>{33} << false << 60 << "Zeit = 1:0";
-    QTest::newRow("gleich runter, 2 Fehler, 3725 s") << Start::GleichRunter << QList<int>{2, 2} << false << 3725
-                                                     << "Zeit = 62:5";
-    QTest::newRow("bunt hoch, neu mischen, 3 Fehler") << Start::BuntHoch << QList<int>{5, 6, 49} << true << 125
-                                                      << "Zeit = 2:5";
+    QTest::newRow("gleich runter, 2 Fehler, 3725 s")
+        << Start::GleichRunter << QList<int>{2, 2} << false << 3725 << "Zeit = 62:5";
+    QTest::newRow("bunt hoch, neu mischen, 3 Fehler")
+        << Start::BuntHoch << QList<int>{5, 6, 49} << true << 125 << "Zeit = 2:5";
     QTest::newRow("gleich runter, neu mischen") << Start::GleichRunter << QList<int>{} << true << 59 << "Zeit = 0:59";
 }
 
@@ -166,6 +168,35 @@ void EinfacherLauf::gefundeneZahlNochmalIstFehler()
     s.w().Zahllbl_Click(0);
     QCOMPARE(s.meldung.texts, QStringList{"Gesuchte Zahl = 4"});
     QCOMPARE(int(s.w().Zaehler), 4);
+}
+
+// The time taken counts the second boundaries of the start's own second,
+// whatever the date; a start on a whole second is no exception.
+void EinfacherLauf::startAufGanzerSekunde_data()
+{
+    QTest::addColumn<QDate>("tag");
+    QTest::addColumn<QTime>("start");
+    QTest::addColumn<double>("dauer");
+    QTest::addColumn<QString>("zeit");
+    QTest::newRow("8.12.2026 10:00:05,000, 2,5 s") << QDate(2026, 12, 8) << QTime(10, 0, 5) << 2.5 << "Zeit = 0:2";
+    QTest::newRow("1.1.2000 00:00:07,000, 62,5 s") << QDate(2000, 1, 1) << QTime(0, 0, 7) << 62.5 << "Zeit = 1:2";
+    QTest::newRow("8.12.2026 10:00:00,000, 2,5 s") << QDate(2026, 12, 8) << QTime(10, 0, 0) << 2.5 << "Zeit = 0:2";
+    QTest::newRow("8.12.2026 10:00:05,999, 2,5 s") << QDate(2026, 12, 8) << QTime(10, 0, 5, 999) << 2.5 << "Zeit = 0:3";
+    QTest::newRow("8.12.2026 10:00:05,001, 2,5 s") << QDate(2026, 12, 8) << QTime(10, 0, 5, 1) << 2.5 << "Zeit = 0:2";
+}
+
+void EinfacherLauf::startAufGanzerSekunde()
+{
+    QFETCH(QDate, tag);
+    QFETCH(QTime, start);
+    QFETCH(double, dauer);
+    QFETCH(QString, zeit);
+    fakes::Spiel s;
+    s.uhr.stellen(tag, start);
+    einfachStarten(s.w(), Start::GleichHoch);
+    s.uhr.advance(dauer);
+    treffen(s, 50);
+    QCOMPARE(s.w().Label1->caption(), QStringLiteral("Fehlversuche: 0\r\n") + zeit);
 }
 
 // The fourteen endurance lines, with three-digit minutes and a four-digit total,

@@ -72,14 +72,14 @@ void FensterTest::steuerelement_data()
                                         << Farben::WeissAufSchwarz << arial << 9.75 << true;
     QTest::newRow("EinfachAusdauer(0)") << QStringLiteral("12 Minuten Ausdauer") << QRect(344, 200, 145, 17)
                                         << Farben::WeissAufSchwarz << arial << 9.75 << true;
-    QTest::newRow("BuntRunterStartBtn") << QStringLiteral("Bunte Zahlen") << QRect(424, 264, 81, 33)
-                                        << Farben::Standard << arial << 9.75 << true;
-    QTest::newRow("GleichRunterStartBtn") << QStringLiteral("Gleiche Zahlen") << QRect(424, 304, 81, 33)
-                                          << Farben::Standard << arial << 9.75 << true;
-    QTest::newRow("Gleiche_Zahlen") << QStringLiteral("Gleiche Zahlen") << QRect(328, 304, 81, 33)
-                                    << Farben::Standard << arial << 9.75 << true;
-    QTest::newRow("StartBtn") << QStringLiteral("Bunte Zahlen") << QRect(328, 264, 81, 33) << Farben::Standard
-                              << arial << 9.75 << true;
+    QTest::newRow("BuntRunterStartBtn") << QStringLiteral("Bunte Zahlen") << QRect(424, 264, 81, 33) << Farben::Standard
+                                        << arial << 9.75 << true;
+    QTest::newRow("GleichRunterStartBtn")
+        << QStringLiteral("Gleiche Zahlen") << QRect(424, 304, 81, 33) << Farben::Standard << arial << 9.75 << true;
+    QTest::newRow("Gleiche_Zahlen") << QStringLiteral("Gleiche Zahlen") << QRect(328, 304, 81, 33) << Farben::Standard
+                                    << arial << 9.75 << true;
+    QTest::newRow("StartBtn") << QStringLiteral("Bunte Zahlen") << QRect(328, 264, 81, 33) << Farben::Standard << arial
+                              << 9.75 << true;
     // The umlauts spelt as code points, so a mis-encoded source cannot pass.
     QTest::newRow("Label3") << QStringLiteral("Vorw\u00e4rts") << QRect(336, 240, 81, 17) << Farben::WeissAufSchwarz
                             << arial << 9.75 << true;
@@ -184,7 +184,7 @@ void FensterTest::spielstandVorDemErstenLauf()
 {
     QCOMPARE(int(w().Zaehler), 0);
     QCOMPARE(int(w().Zielbasis), 0);
-    QCOMPARE(w().Startzeit.datum, 0.0);
+    QCOMPARE(w().Startzeit.wandMs, std::int64_t{0});
     QCOMPARE(w().Ausdauer, ui::False);
     QVERIFY(w().Modus.isEmpty());
     QCOMPARE(w().ImmerNeuMischen, ui::False);

@@ -271,28 +271,43 @@ void LaufzeitTest::rndGleichverteilt()
 
 void LaufzeitTest::dateDiffZaehltSekundengrenzen_data()
 {
-    QTest::addColumn<double>("vorlauf");  // from the clock's start at hh:mm:ss.25
+    QTest::addColumn<QDate>("tag");
+    QTest::addColumn<QTime>("start");
     QTest::addColumn<double>("dauer");
     QTest::addColumn<qint64>("sekunden");
-    QTest::newRow("0,25 bis 0,75") << 0.0 << 0.5 << qint64(0);
-    QTest::newRow("0,9 bis 1,1") << 0.65 << 0.2 << qint64(1);
-    QTest::newRow("0,25 bis 0,99") << 0.0 << 0.74 << qint64(0);
-    QTest::newRow("0,25 bis 1,01") << 0.0 << 0.76 << qint64(1);
-    QTest::newRow("0,9 bis 1,8") << 0.65 << 0.9 << qint64(1);
-    QTest::newRow("0,9 bis 2,1") << 0.65 << 1.2 << qint64(2);
-    QTest::newRow("drei ganze Sekunden") << 0.0 << 3.0 << qint64(3);
-    QTest::newRow("kurz vor 720 s") << 0.0 << 719.5 << qint64(719);
-    QTest::newRow("720 s") << 0.0 << 720.0 << qint64(720);
-    QTest::newRow("keine Zeit") << 0.0 << 0.0 << qint64(0);
+    const QDate tag(2026, 12, 8);
+    QTest::newRow("0,25 bis 0,75") << tag << QTime(10, 0, 0, 250) << 0.5 << qint64(0);
+    QTest::newRow("0,9 bis 1,1") << tag << QTime(10, 0, 0, 900) << 0.2 << qint64(1);
+    QTest::newRow("0,25 bis 0,99") << tag << QTime(10, 0, 0, 250) << 0.74 << qint64(0);
+    QTest::newRow("0,25 bis 1,01") << tag << QTime(10, 0, 0, 250) << 0.76 << qint64(1);
+    QTest::newRow("0,9 bis 1,8") << tag << QTime(10, 0, 0, 900) << 0.9 << qint64(1);
+    QTest::newRow("0,9 bis 2,1") << tag << QTime(10, 0, 0, 900) << 1.2 << qint64(2);
+    QTest::newRow("drei ganze Sekunden") << tag << QTime(10, 0, 0, 250) << 3.0 << qint64(3);
+    QTest::newRow("kurz vor 720 s") << tag << QTime(10, 0, 0, 250) << 719.5 << qint64(719);
+    QTest::newRow("720 s") << tag << QTime(10, 0, 0, 250) << 720.0 << qint64(720);
+    QTest::newRow("keine Zeit") << tag << QTime(10, 0, 0, 250) << 0.0 << qint64(0);
+    // Starts on a whole second. At 10:00:05 on 8 December 2026 and 00:00:07 on
+    // 1 January 2000 a day count times 86400 lands just below the whole second.
+    QTest::newRow("8.12.2026 10:00:05,000 + 2,5 s") << tag << QTime(10, 0, 5) << 2.5 << qint64(2);
+    QTest::newRow("8.12.2026 10:00:05,000 + 719,5 s") << tag << QTime(10, 0, 5) << 719.5 << qint64(719);
+    QTest::newRow("8.12.2026 10:00:05,000 + 0,999 s") << tag << QTime(10, 0, 5) << 0.999 << qint64(0);
+    QTest::newRow("1.1.2000 00:00:07,000 + 2,5 s") << QDate(2000, 1, 1) << QTime(0, 0, 7) << 2.5 << qint64(2);
+    QTest::newRow("8.12.2026 10:00:00,000 + 2,5 s") << tag << QTime(10, 0, 0) << 2.5 << qint64(2);
+    QTest::newRow("29.2.2024 23:59:59,000 + 1 s") << QDate(2024, 2, 29) << QTime(23, 59, 59) << 1.0 << qint64(1);
+    QTest::newRow("10:00:05,999 + 2,5 s") << tag << QTime(10, 0, 5, 999) << 2.5 << qint64(3);
+    QTest::newRow("10:00:05,999 + 0,001 s") << tag << QTime(10, 0, 5, 999) << 0.001 << qint64(1);
+    QTest::newRow("10:00:05,001 + 2,5 s") << tag << QTime(10, 0, 5, 1) << 2.5 << qint64(2);
+    QTest::newRow("10:00:05,001 + 2,999 s") << tag << QTime(10, 0, 5, 1) << 2.999 << qint64(3);
 }
 
 void LaufzeitTest::dateDiffZaehltSekundengrenzen()
 {
-    QFETCH(double, vorlauf);
+    QFETCH(QDate, tag);
+    QFETCH(QTime, start);
     QFETCH(double, dauer);
     QFETCH(qint64, sekunden);
     fakes::ManualClock uhr;
-    uhr.advance(vorlauf);
+    uhr.stellen(tag, start);
     const ui::Zeitpunkt a = uhr.Now();
     uhr.advance(dauer);
     QCOMPARE(qint64(ui::DateDiffSeconds(a, uhr.Now())), sekunden);

@@ -1,25 +1,30 @@
 #include "tests/support/Fakes.h"
 
-namespace fakes {
+#include <cmath>
 
-namespace {
-constexpr double SecondsPerDay = 86400.0;
-}
+namespace fakes {
 
 ManualClock::ManualClock()
 {
-    // 8 December 2026 is day 46364 after 30 December 1899.
-    now_.datum = 46364.0 + (10 * 3600 + 0.25) / SecondsPerDay;
+    stellen(QDate(2026, 12, 8), QTime(10, 0, 0, 250));
     now_.monoNs = 5'000'000'000'000LL;
 }
 
 void ManualClock::advance(double seconds)
 {
-    now_.datum += seconds / SecondsPerDay;
-    now_.monoNs += static_cast<std::int64_t>(seconds * 1e9);
+    jumpWall(seconds);
+    now_.monoNs += std::llround(seconds * 1e9);
 }
 
-void ManualClock::jumpWall(double seconds) { now_.datum += seconds / SecondsPerDay; }
+void ManualClock::jumpWall(double seconds)
+{
+    now_.wandMs += std::llround(seconds * 1e3);
+}
+
+void ManualClock::stellen(const QDate& tag, const QTime& zeit)
+{
+    now_.wandMs = ui::WandMs(tag, zeit.msecsSinceStartOfDay());
+}
 
 float ScriptedRandom::next()
 {
