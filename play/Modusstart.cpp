@@ -1,39 +1,58 @@
-// Mode start: the four start buttons and RundeStarten.
+// Mode start: the four start buttons, RundeStarten and the two board procedures.
 #include "app/Flinkblick.h"
+#include "board/Aufbau.h"
+#include "play/Modi.h"
 #include "ui/Clock.h"
 
 void Flinkblick::StartBtn_Click()
 {
-    RundeStarten();
-    BunteAufbauen();
-    Modus = QStringLiteral("BunteZahlenHoch");
+    ModusStarten(BunteZahlenHoch);
 }
-
 void Flinkblick::BuntRunterStartBtn_Click()
 {
-    Zielbasis = 51;
-    RundeStarten();
-    BunteAufbauen();
-    Modus = QStringLiteral("BunteZahlenRunter");
+    ModusStarten(BunteZahlenRunter);
 }
-
 void Flinkblick::Gleiche_Zahlen_Click()
 {
-    RundeStarten();
-    GleicheAufbauen();
-    Modus = QStringLiteral("GleicheZahlenHoch");
+    ModusStarten(GleicheZahlenHoch);
 }
-
 void Flinkblick::GleichRunterStartBtn_Click()
 {
-    Zielbasis = 51;
-    // This mode builds before RundeStarten restores the window. Restoring first
-    // keeps a board laid out for a maximised or resized window from landing
-    // outside the window once it shrinks back to its normal size.
-    FensterZuruecksetzen();
-    GleicheAufbauen();
-    RundeStarten();
-    Modus = QStringLiteral("GleicheZahlenRunter");
+    ModusStarten(GleicheZahlenRunter);
+}
+
+void Flinkblick::ModusStarten(const Spielmodus& modus)
+{
+    if (modus.abwaerts) Zielbasis = 51;
+    if (modus.bautVorDemStart) {
+        // Restoring the window first keeps a board laid out for a maximised or
+        // resized window from landing outside it once it shrinks back.
+        FensterZuruecksetzen();
+        Aufbauen(modus);
+        RundeStarten();
+    } else {
+        RundeStarten();
+        Aufbauen(modus);
+    }
+    // Last: during the build and RundeStarten the previous mode still stands.
+    Modus = QString::fromUtf16(modus.name);
+}
+
+void Flinkblick::Aufbauen(const Spielmodus& modus)
+{
+    if (modus.stil == Brettstil::Bunt)
+        BunteAufbauen();
+    else
+        GleicheAufbauen();
+}
+
+void Flinkblick::BunteAufbauen()
+{
+    board::BunteAufbauen({Zahllbl, *this, d_.zufall});
+}
+void Flinkblick::GleicheAufbauen()
+{
+    board::GleicheAufbauen({Zahllbl, *this, d_.zufall});
 }
 
 void Flinkblick::FensterZuruecksetzen()
@@ -74,4 +93,11 @@ void Flinkblick::RundeStarten()
     // space bar would still change the run length and a screen reader would
     // announce it. The window itself holds the focus during play.
     if (QWidget* f = focusWidget(); f && !f->isVisible()) setFocus();
+}
+
+Flinkblick::Laufzeit Flinkblick::SeitStartzeit()
+{
+    const std::int64_t s = ui::DateDiffSeconds(Startzeit, d_.uhr.Now());
+    // Int rounds towards minus infinity.
+    return {s, s / 60 - (s % 60 < 0 ? 1 : 0)};
 }

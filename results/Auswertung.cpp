@@ -1,9 +1,5 @@
 // Results and the return to the start menu.
-#include <cmath>
-
 #include "app/Flinkblick.h"
-#include "ui/Clock.h"
-#include "ui/MessageBox.h"
 #include "ui/Units.h"
 
 void Flinkblick::AuswertungZeigen()
@@ -24,11 +20,10 @@ void Flinkblick::AuswertungZeigen()
         }
         text += QStringLiteral("Gesamt: ") + QString::number(int(gesamt));
     } else {
-        const auto e = ui::DateDiffSeconds(Startzeit, d_.uhr.Now());
         // Int(e / 60) rounds down and e Mod 60 keeps the sign of e, as the
         // results have always been written.
-        const auto minuten = static_cast<long long>(std::floor(static_cast<double>(e) / 60.0));
-        text += QStringLiteral("Zeit = %1:%2").arg(minuten).arg(e % 60);
+        const Laufzeit e = SeitStartzeit();
+        text += QStringLiteral("Zeit = %1:%2").arg(e.minute).arg(e.sekunden % 60);
     }
     Label1->setCaption(text);
 

@@ -42,10 +42,10 @@ private slots:
 void Ausdauer::brettErneuert_data()
 {
     QTest::addColumn<Start>("start");
-    QTest::newRow("bunt hoch") << Start::BuntHoch;
-    QTest::newRow("bunt runter") << Start::BuntRunter;
-    QTest::newRow("gleich hoch") << Start::GleichHoch;
-    QTest::newRow("gleich runter") << Start::GleichRunter;
+    QTest::newRow("bunt hoch") << &BunteZahlenHoch;
+    QTest::newRow("bunt runter") << &BunteZahlenRunter;
+    QTest::newRow("gleich hoch") << &GleicheZahlenHoch;
+    QTest::newRow("gleich runter") << &GleicheZahlenRunter;
 }
 
 void Ausdauer::brettErneuert()
@@ -54,9 +54,9 @@ void Ausdauer::brettErneuert()
     fakes::Spiel s;
     Flinkblick& w = s.w();
     starten(w, start);
-    const ui::Zeitpunkt beginn = w.Startzeit;
+    const ui::Zeitpunkt beginn = w.stand().Startzeit;
     QCOMPARE(w.Timer12Min->interval(), 1000);
-    QCOMPARE(w.Ausdauer, ui::True);
+    QCOMPARE(w.stand().Ausdauer, ui::True);
 
     s.fehler();
     s.fehler();
@@ -67,15 +67,15 @@ void Ausdauer::brettErneuert()
     treffen(s, 20);
 
     QCOMPARE(s.meldung.texts.size(), 2);  // the two misses, no results
-    QCOMPARE(int(w.Zaehler), 1);
-    QCOMPARE(w.GesuchteZahl(), zahlNr(start, 1));
-    QCOMPARE(w.Modus, modusName(start));
-    QCOMPARE(w.Startzeit.monoNs, beginn.monoNs);
-    QCOMPARE(w.Startzeit.wandMs, beginn.wandMs);
-    QCOMPARE(w.Ausdauer, ui::True);
+    QCOMPARE(int(w.stand().Zaehler), 1);
+    QCOMPARE(w.stand().GesuchteZahl(), zahlNr(start, 1));
+    QCOMPARE(w.stand().Modus, modusName(start));
+    QCOMPARE(w.stand().Startzeit.monoNs, beginn.monoNs);
+    QCOMPARE(w.stand().Startzeit.wandMs, beginn.wandMs);
+    QCOMPARE(w.stand().Ausdauer, ui::True);
     QCOMPARE(w.Timer12Min->interval(), 1000);
     QVERIFY(w.Timer12Min->isTicking());
-    QCOMPARE(int(w.Fehlversuche), 2);
+    QCOMPARE(int(w.fehlversuche()), 2);
     QCOMPARE(w.Label1->caption(), QString());
     QVERIFY(!label1Sichtbar(w));
     QCOMPARE(sichtbareZahlen(w), 50);
@@ -84,8 +84,8 @@ void Ausdauer::brettErneuert()
     for (int i = 0; i < 50; ++i) neu = neu || links[i] != w.Zahllbl[i]->left();
     QVERIFY2(neu, "the renewed board stands where the old one stood");
     // All 50 finds were in the first minutes of the run, none in entry 12.
-    QCOMPARE(int(w.ProMinute[0]) + int(w.ProMinute[3]), 50);
-    QCOMPARE(int(w.ProMinute[12]), 0);
+    QCOMPARE(int(w.stand().ProMinute[0]) + int(w.stand().ProMinute[3]), 50);
+    QCOMPARE(int(w.stand().ProMinute[12]), 0);
 }
 
 // The board is renewed for the window it will be shown in, even if the player
@@ -94,10 +94,10 @@ void Ausdauer::brettErneuertNachGroessenwechsel_data()
 {
     QTest::addColumn<Start>("start");
     QTest::addColumn<bool>("maximiert");
-    QTest::newRow("bunt hoch, maximiert") << Start::BuntHoch << true;
-    QTest::newRow("gleich runter, maximiert") << Start::GleichRunter << true;
-    QTest::newRow("bunt runter, vergrößert") << Start::BuntRunter << false;
-    QTest::newRow("gleich hoch, vergrößert") << Start::GleichHoch << false;
+    QTest::newRow("bunt hoch, maximiert") << &BunteZahlenHoch << true;
+    QTest::newRow("gleich runter, maximiert") << &GleicheZahlenRunter << true;
+    QTest::newRow("bunt runter, vergrößert") << &BunteZahlenRunter << false;
+    QTest::newRow("gleich hoch, vergrößert") << &GleicheZahlenHoch << false;
 }
 
 void Ausdauer::brettErneuertNachGroessenwechsel()
@@ -117,7 +117,7 @@ void Ausdauer::brettErneuertNachGroessenwechsel()
     QTRY_VERIFY(w.width() > 1000);
 
     treffen(s, 40);
-    QCOMPARE(int(w.Zaehler), 1);
+    QCOMPARE(int(w.stand().Zaehler), 1);
     ladegroesseBleibt(w);
 }
 
@@ -135,20 +135,20 @@ void Ausdauer::trefferJeMinute()
     s.treffer();
     w.Timer12Min_Timer();
     QCOMPARE(s.meldung.texts, QStringList{});
-    QCOMPARE(int(w.Zaehler), 5);
-    QCOMPARE(w.Modus, QStringLiteral("BunteZahlenHoch"));
+    QCOMPARE(int(w.stand().Zaehler), 5);
+    QCOMPARE(w.stand().Modus, QStringLiteral("BunteZahlenHoch"));
 
     s.uhr.advance(1);  // 720 s, before the tick: counted, but not shown
     s.treffer();
-    QCOMPARE(int(w.ProMinute[0]), 2);
-    QCOMPARE(int(w.ProMinute[1]), 1);
-    QCOMPARE(int(w.ProMinute[11]), 1);
-    QCOMPARE(int(w.ProMinute[12]), 1);
+    QCOMPARE(int(w.stand().ProMinute[0]), 2);
+    QCOMPARE(int(w.stand().ProMinute[1]), 1);
+    QCOMPARE(int(w.stand().ProMinute[11]), 1);
+    QCOMPARE(int(w.stand().ProMinute[12]), 1);
 
     w.Timer12Min_Timer();
     QCOMPARE(s.meldung.texts, (QStringList{Um, Bitte}));
     QCOMPARE(w.Label1->caption(), ausdauerText(0, Minuten{2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
-    QCOMPARE(int(w.ProMinute[12]), 2);  // with the time-up hit
+    QCOMPARE(int(w.stand().ProMinute[12]), 2);  // with the time-up hit
 }
 
 void Ausdauer::zeitUm_data()
@@ -158,11 +158,11 @@ void Ausdauer::zeitUm_data()
     QTest::addColumn<int>("rest");  // hits on the board the time-up cuts short
     QTest::addColumn<int>("letzter");
 
-    QTest::newRow("bunt hoch, 17 Zahlen") << Start::BuntHoch << false << 17 << 49;
-    QTest::newRow("bunt runter, 17 Zahlen") << Start::BuntRunter << false << 17 << 0;
-    QTest::newRow("gleich hoch, neu mischen") << Start::GleichHoch << true << 3 << 49;
-    QTest::newRow("gleich runter, neu mischen, 49 Zahlen") << Start::GleichRunter << true << 49 << 0;
-    QTest::newRow("gleich runter, frisches Brett") << Start::GleichRunter << false << 0 << 0;
+    QTest::newRow("bunt hoch, 17 Zahlen") << &BunteZahlenHoch << false << 17 << 49;
+    QTest::newRow("bunt runter, 17 Zahlen") << &BunteZahlenRunter << false << 17 << 0;
+    QTest::newRow("gleich hoch, neu mischen") << &GleicheZahlenHoch << true << 3 << 49;
+    QTest::newRow("gleich runter, neu mischen, 49 Zahlen") << &GleicheZahlenRunter << true << 49 << 0;
+    QTest::newRow("gleich runter, frisches Brett") << &GleicheZahlenRunter << false << 0 << 0;
 }
 
 void Ausdauer::zeitUm()
@@ -201,14 +201,14 @@ void Ausdauer::zeitUm()
     m[6] = rest;
     QCOMPARE(w.Label1->caption(), ausdauerText(3, m));
     QVERIFY(!w.Label1->caption().endsWith(ui::CrLf));
-    QCOMPARE(w.Modus, QString());
-    QCOMPARE(int(w.Zaehler), 51);
-    QCOMPARE(int(w.Fehlversuche), 0);
-    QCOMPARE(int(w.ProMinute[12]), 1);
-    for (int i = 0; i < 12; ++i) QCOMPARE(int(w.ProMinute[i]), 0);
+    QCOMPARE(w.stand().Modus, QString());
+    QCOMPARE(int(w.stand().Zaehler), 51);
+    QCOMPARE(int(w.fehlversuche()), 0);
+    QCOMPARE(int(w.stand().ProMinute[12]), 1);
+    for (int i = 0; i < 12; ++i) QCOMPARE(int(w.stand().ProMinute[i]), 0);
     QCOMPARE(w.Timer12Min->interval(), 0);
     QCOMPARE(w.Timer1->interval(), 0);
-    QCOMPARE(int(w.Zielbasis), 0);
+    QCOMPARE(int(w.stand().Zielbasis), 0);
     QCOMPARE(sichtbaresMenue(w), 9);
     QCOMPARE(sichtbareZahlen(w), 0);
     QVERIFY(w.EinfachAusdauer[0]->value());
@@ -247,14 +247,14 @@ void Ausdauer::naechsterLaufBeginntBeiNull()
 
     w.BuntRunterStartBtn_Click();
     QCOMPARE(w.Timer12Min->interval(), 1000);
-    QCOMPARE(w.GesuchteZahl(), 50);
+    QCOMPARE(w.stand().GesuchteZahl(), 50);
     treffen(s, 5);
     s.uhr.advance(90);
     treffen(s, 4);
     s.uhr.advance(630);
     w.Timer12Min_Timer();
     QCOMPARE(w.Label1->caption(), ausdauerText(0, Minuten{5, 4}));
-    QCOMPARE(int(w.ProMinute[12]), 2);  // never reset: one time-up hit per run
+    QCOMPARE(int(w.stand().ProMinute[12]), 2);  // never reset: one time-up hit per run
 }
 
 // The real timer ends the run at its first tick past 720 s; after that it is
@@ -298,20 +298,20 @@ void Ausdauer::tickBeiOffenerFehlermeldung()
         w.Timer12Min_Timer();
         QTest::qWait(1100);  // and the real timer's ticks
         imKasten = s.meldung.texts.size();
-        QCOMPARE(w.Modus, QStringLiteral("GleicheZahlenHoch"));
-        QCOMPARE(int(w.Zaehler), 4);
+        QCOMPARE(w.stand().Modus, QStringLiteral("GleicheZahlenHoch"));
+        QCOMPARE(int(w.stand().Zaehler), 4);
         QCOMPARE(sichtbareZahlen(w), 50);
     };
     s.fehler();
     QCOMPARE(imKasten, 1);
     QCOMPARE(s.meldung.texts, QStringList{"Gesuchte Zahl = 4"});
-    QCOMPARE(int(w.Fehlversuche), 1);
+    QCOMPARE(int(w.fehlversuche()), 1);
     QCOMPARE(w.Timer12Min->interval(), 1000);
 
     w.Timer12Min_Timer();
     QCOMPARE(s.meldung.texts, (QStringList{"Gesuchte Zahl = 4", Um, Bitte}));
     QCOMPARE(w.Label1->caption(), ausdauerText(1, Minuten{3}));
-    QCOMPARE(int(w.Fehlversuche), 0);
+    QCOMPARE(int(w.fehlversuche()), 0);
     QCOMPARE(w.Timer12Min->interval(), 0);
 }
 
@@ -349,7 +349,7 @@ void Ausdauer::uhrSprung()
     {
         fakes::Spiel s;
         Flinkblick& w = s.w();
-        einfachStarten(w, Start::GleichHoch);
+        einfachStarten(w, &GleicheZahlenHoch);
         treffen(s, 25);
         s.uhr.jumpWall(sprung);
         s.uhr.advance(125);
@@ -368,10 +368,10 @@ void Ausdauer::spaeterTick()
     treffen(s, 7);
     s.uhr.advance(5000);
     s.treffer();
-    QCOMPARE(int(w.ProMinute[12]), 1);
+    QCOMPARE(int(w.stand().ProMinute[12]), 1);
     w.Timer12Min_Timer();
     QCOMPARE(s.meldung.texts, (QStringList{Um, Bitte}));
-    QCOMPARE(int(w.ProMinute[12]), 2);
+    QCOMPARE(int(w.stand().ProMinute[12]), 2);
     QCOMPARE(w.Label1->caption(), ausdauerText(0, Minuten{7}));
     QCOMPARE(sichtbaresMenue(w), 9);
 }
@@ -383,13 +383,15 @@ void Ausdauer::zaehlerSaettigen()
     Flinkblick& w = s.w();
     w.StartBtn_Click();
     for (int i = 0; i < 32800; ++i) s.fehler();
-    QCOMPARE(int(w.Fehlversuche), 32767);
-    for (auto& m : w.ProMinute) m = 32766;
-    treffen(s, 2);
-    QCOMPARE(int(w.ProMinute[0]), 32767);
-    s.uhr.advance(720);
+    QCOMPARE(int(w.fehlversuche()), 32767);
+    treffen(s, 32768);  // minute 0, one past the limit
+    QCOMPARE(int(w.stand().ProMinute[0]), 32767);
+    s.uhr.advance(60);
+    treffen(s, 10);  // minute 1: the total passes the limit too
+    s.uhr.advance(660);
+    treffen(s, 32766);  // at 720 s, before the tick
     w.Timer12Min_Timer();
-    QCOMPARE(int(w.ProMinute[12]), 32767);
+    QCOMPARE(int(w.stand().ProMinute[12]), 32767);
     const QStringList zeilen = w.Label1->caption().split(ui::CrLf);
     QCOMPARE(zeilen.first(), QStringLiteral("Fehlversuche: 32767"));
     QCOMPARE(zeilen[1], QStringLiteral("In der 1. Minute gefundene Zahlen: 32767"));

@@ -18,8 +18,14 @@ QAccessibleInterface* zugang(QObject* o)
     return iface;
 }
 
-QString name(QObject* o) { return zugang(o)->text(QAccessible::Name); }
-QAccessible::State zustand(QObject* o) { return zugang(o)->state(); }
+QString name(QObject* o)
+{
+    return zugang(o)->text(QAccessible::Name);
+}
+QAccessible::State zustand(QObject* o)
+{
+    return zugang(o)->state();
+}
 
 QWidget* steuerelement(Flinkblick& w, const QString& objectName)
 {
@@ -132,7 +138,7 @@ void Barrierefreiheit::optionenMeldenIhrenZustand()
     QVERIFY(!zustand(w.EinfachAusdauer[0]).checked);
 
     QTest::mouseClick(w.ImmerNeuMischenChk, Qt::LeftButton, {}, QPoint(8, w.ImmerNeuMischenChk->height() / 2));
-    QVERIFY(w.ImmerNeuMischen != ui::False);
+    QVERIFY(w.stand().ImmerNeuMischen != ui::False);
     QVERIFY(zustand(w.ImmerNeuMischenChk).checked);
 
     // A greyed box counts as on; it is reported as mixed, not as clear.
@@ -146,9 +152,15 @@ void Barrierefreiheit::startmenueVerschwindetMitDemSpielbeginn()
     Flinkblick& w = s.w();
     w.StartBtn->click();
 
-    const QList<QWidget*> startmenue{w.StartBtn,           w.BuntRunterStartBtn, w.Gleiche_Zahlen,
-                                     w.GleichRunterStartBtn, w.EinfachAusdauer[0], w.EinfachAusdauer[1],
-                                     w.ImmerNeuMischenChk,   w.Label2,             w.Label3};
+    const QList<QWidget*> startmenue{w.StartBtn,
+                                     w.BuntRunterStartBtn,
+                                     w.Gleiche_Zahlen,
+                                     w.GleichRunterStartBtn,
+                                     w.EinfachAusdauer[0],
+                                     w.EinfachAusdauer[1],
+                                     w.ImmerNeuMischenChk,
+                                     w.Label2,
+                                     w.Label3};
     for (QWidget* c : startmenue) QVERIFY2(zustand(c).invisible, qPrintable(c->objectName()));
     // The focus left with the start button; no hidden control claims it.
     for (QWidget* c : startmenue) QVERIFY2(!zustand(c).focused, qPrintable(c->objectName()));
@@ -168,7 +180,7 @@ void Barrierefreiheit::tastenImSpielAendernKeineOption()
     QVERIFY(w.EinfachAusdauer[1]->value());
     QVERIFY(!w.EinfachAusdauer[0]->value());
     QCOMPARE(w.ImmerNeuMischenChk->value(), 0);
-    QCOMPARE(int(w.Ausdauer), int(ui::False));
+    QCOMPARE(int(w.stand().Ausdauer), int(ui::False));
 }
 
 void Barrierefreiheit::zahlenHeissenWieSieAussehen_data()
@@ -205,7 +217,7 @@ void Barrierefreiheit::zahlenHeissenWieSieAussehen()
     }
 
     // With the reshuffle option each hit builds the board again; the names stay right.
-    w.ImmerNeuMischen = ui::True;
+    w.ImmerNeuMischenChk->setValue(1);
     spielhilfe::treffen(s, 3);
     for (int i = 0; i < 50; ++i) QCOMPARE(name(w.Zahllbl[static_cast<std::size_t>(i)]), namen[i]);
 }
@@ -216,7 +228,7 @@ void Barrierefreiheit::gefundeneZahlenVerschwindenMitDemBrett()
     Flinkblick& w = s.w();
     w.EinfachAusdauer[1]->setValue(true);
     w.StartBtn->click();
-    while (w.Zaehler < 50) s.treffer();
+    while (w.stand().Zaehler < 50) s.treffer();
     s.treffer();
     for (ui::Label* l : w.Zahllbl) QVERIFY(zustand(l).invisible);
     // Back at the start menu, its controls are announced again.
@@ -240,7 +252,7 @@ void Barrierefreiheit::ergebnistextOhneWagenruecklauf()
         gelesen = name(w.Label1);
         sichtbar = !zustand(w.Label1).invisible;
     };
-    while (w.Zaehler < 50) {
+    while (w.stand().Zaehler < 50) {
         s.uhr.advance(1.5);
         s.treffer();
     }
@@ -285,7 +297,7 @@ void Barrierefreiheit::meldungNenntIhrenText()
     QCOMPARE(boxRolle, QAccessible::AlertMessage);
     QCOMPARE(boxTitel, QStringLiteral("Flinkblick"));
     QVERIFY(!knopfName.isEmpty());
-    QCOMPARE(int(w.Fehlversuche), 1);
+    QCOMPARE(int(w.fehlversuche()), 1);
 }
 
 QTEST_MAIN(Barrierefreiheit)

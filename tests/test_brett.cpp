@@ -32,9 +32,9 @@ namespace {
 char buchstabe(Property p)
 {
     static const std::map<Property, char> buchstaben{
-        {Property::Alignment, 'A'}, {Property::Height, 'H'},     {Property::Width, 'W'},    {Property::ForeColor, 'F'},
-        {Property::FontName, 'N'},  {Property::FontItalic, 'I'}, {Property::Caption, 'C'},  {Property::FontSize, 'S'},
-        {Property::Left, 'L'},      {Property::Top, 'T'},        {Property::Visible, 'V'},  {Property::BackColor, 'B'}};
+        {Property::Alignment, 'A'}, {Property::Height, 'H'},     {Property::Width, 'W'},   {Property::ForeColor, 'F'},
+        {Property::FontName, 'N'},  {Property::FontItalic, 'I'}, {Property::Caption, 'C'}, {Property::FontSize, 'S'},
+        {Property::Left, 'L'},      {Property::Top, 'T'},        {Property::Visible, 'V'}, {Property::BackColor, 'B'}};
     const auto it = buchstaben.find(p);
     return it == buchstaben.end() ? '?' : it->second;
 }
@@ -280,7 +280,10 @@ void BrettTest::schreibfolgeJeZahlenfeld()
     for (int i = 0; i < 50; ++i) QCOMPARE(jeLabel[static_cast<std::size_t>(i)], folge);
 }
 
-void BrettTest::ziehungenFolgenDemMuster_data() { spielhilfe::jeStil(); }
+void BrettTest::ziehungenFolgenDemMuster_data()
+{
+    spielhilfe::jeStil();
+}
 
 // Style draws sit between the writes they feed; the slot draws come after the
 // style steps and before Left; every rejected slot draw hit a taken slot and
@@ -344,7 +347,10 @@ void BrettTest::bunteStilZuegeBestimmenDenStil()
     QCOMPARE(label, 49);
 }
 
-void BrettTest::randomizeVorJedemAufbau_data() { jeStilPaar(); }
+void BrettTest::randomizeVorJedemAufbau_data()
+{
+    jeStilPaar();
+}
 
 void BrettTest::randomizeVorJedemAufbau()
 {
@@ -362,7 +368,7 @@ void BrettTest::randomizeVorJedemAufbau()
 void BrettTest::neuMischenImSpielRandomisiertZuerst()
 {
     spielhilfe::einfachStarten(w());
-    w().ImmerNeuMischen = ui::True;
+    w().ImmerNeuMischenChk->setValue(1);
     for (int treffer = 0; treffer < 3; ++treffer) {
         const std::size_t ab = trace_.events.size();
         const int vorher = zufall().randomizeCount();
@@ -538,7 +544,10 @@ void BrettTest::zellenFolgenDerFenstergroesse()
     }
 }
 
-void BrettTest::aufbauUeberSichtbaremBrettVerbirgtNichts_data() { jeStilPaar(); }
+void BrettTest::aufbauUeberSichtbaremBrettVerbirgtNichts_data()
+{
+    jeStilPaar();
+}
 
 void BrettTest::aufbauUeberSichtbaremBrettVerbirgtNichts()
 {

@@ -35,25 +35,30 @@ private slots:
 void EinfacherLauf::lauf_data()
 {
     QTest::addColumn<Start>("start");
+    QTest::addColumn<QString>("modus");
     QTest::addColumn<QList<int>>("fehlerVor");  // the board ordinals before which a miss falls
     QTest::addColumn<bool>("mischen");
     QTest::addColumn<int>("sekunden");
     QTest::addColumn<QString>("zeit");
 
-    QTest::newRow("bunt hoch, fehlerfrei, 42 s") << Start::BuntHoch << QList<int>{} << false << 42 << "Zeit = 0:42";
+    QTest::newRow("bunt hoch, fehlerfrei, 42 s")
+        << &BunteZahlenHoch << "BunteZahlenHoch" << QList<int>{} << false << 42 << "Zeit = 0:42";
     QTest::newRow("bunt runter, 3 Fehler, 125 s")
-        << Start::BuntRunter << QList<int>{1, 17, 50} << false << 125 << "Zeit = 2:5";
-    QTest::newRow("gleich hoch, 1 Fehler, 60 s") << Start::GleichHoch << QList<int>{33} << false << 60 << "Zeit = 1:0";
+        << &BunteZahlenRunter << "BunteZahlenRunter" << QList<int>{1, 17, 50} << false << 125 << "Zeit = 2:5";
+    QTest::newRow("gleich hoch, 1 Fehler, 60 s")
+        << &GleicheZahlenHoch << "GleicheZahlenHoch" << QList<int>{33} << false << 60 << "Zeit = 1:0";
     QTest::newRow("gleich runter, 2 Fehler, 3725 s")
-        << Start::GleichRunter << QList<int>{2, 2} << false << 3725 << "Zeit = 62:5";
+        << &GleicheZahlenRunter << "GleicheZahlenRunter" << QList<int>{2, 2} << false << 3725 << "Zeit = 62:5";
     QTest::newRow("bunt hoch, neu mischen, 3 Fehler")
-        << Start::BuntHoch << QList<int>{5, 6, 49} << true << 125 << "Zeit = 2:5";
-    QTest::newRow("gleich runter, neu mischen") << Start::GleichRunter << QList<int>{} << true << 59 << "Zeit = 0:59";
+        << &BunteZahlenHoch << "BunteZahlenHoch" << QList<int>{5, 6, 49} << true << 125 << "Zeit = 2:5";
+    QTest::newRow("gleich runter, neu mischen")
+        << &GleicheZahlenRunter << "GleicheZahlenRunter" << QList<int>{} << true << 59 << "Zeit = 0:59";
 }
 
 void EinfacherLauf::lauf()
 {
     QFETCH(Start, start);
+    QFETCH(QString, modus);
     QFETCH(QList<int>, fehlerVor);
     QFETCH(bool, mischen);
     QFETCH(int, sekunden);
@@ -69,8 +74,8 @@ void EinfacherLauf::lauf()
     };
 
     starten(w, start);
-    QCOMPARE(w.Modus, modusName(start));
-    QCOMPARE(w.Ausdauer, ui::False);
+    QCOMPARE(w.stand().Modus, modus);
+    QCOMPARE(w.stand().Ausdauer, ui::False);
     QCOMPARE(w.Timer12Min->interval(), 0);
     QCOMPARE(sichtbaresMenue(w), 0);
     QCOMPARE(sichtbareZahlen(w), 50);
@@ -81,7 +86,7 @@ void EinfacherLauf::lauf()
             if (f != z) continue;
             erwartet << QStringLiteral("Gesuchte Zahl = %1").arg(zahlNr(start, z));
             s.fehler();
-            QCOMPARE(int(w.Zaehler), z);
+            QCOMPARE(int(w.stand().Zaehler), z);
         }
         if (z == 20) s.uhr.advance(sekunden / 2);
         if (z == 50) s.uhr.advance(sekunden - sekunden / 2);
@@ -114,16 +119,16 @@ void EinfacherLauf::lauf()
     QCOMPARE(sichtbaresMenue(w), 9);
     QVERIFY(!label1Sichtbar(w));
     QCOMPARE(sichtbareZahlen(w), 0);
-    QCOMPARE(int(w.Zielbasis), 0);
-    QCOMPARE(int(w.Fehlversuche), 0);
-    QCOMPARE(int(w.Zaehler), 51);
+    QCOMPARE(int(w.stand().Zielbasis), 0);
+    QCOMPARE(int(w.fehlversuche()), 0);
+    QCOMPARE(int(w.stand().Zaehler), 51);
     QVERIFY(w.EinfachAusdauer[1]->value());
 
     // The next run starts clean and reports no misses of this one.
     s.meldung.texts.clear();
     starten(w, start);
     QCOMPARE(w.Label1->caption(), QString());
-    QCOMPARE(w.GesuchteZahl(), zahlNr(start, 1));
+    QCOMPARE(w.stand().GesuchteZahl(), zahlNr(start, 1));
     treffen(s, 50);
     QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 0\r\nZeit = 0:0"));
     QCOMPARE(s.meldung.texts, (QStringList{Alle, Bitte}));
@@ -135,12 +140,12 @@ void EinfacherLauf::ersterKlick_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("meldung");  // empty: a hit
 
-    QTest::newRow("hoch: Zahllbl(0) trifft") << Start::BuntHoch << 0 << QString();
-    QTest::newRow("hoch: Zahllbl(1) verfehlt") << Start::GleichHoch << 1 << "Gesuchte Zahl = 1";
-    QTest::newRow("hoch: Zahllbl(49) verfehlt") << Start::BuntHoch << 49 << "Gesuchte Zahl = 1";
-    QTest::newRow("runter: Zahllbl(49) trifft") << Start::BuntRunter << 49 << QString();
-    QTest::newRow("runter: Zahllbl(0) verfehlt") << Start::GleichRunter << 0 << "Gesuchte Zahl = 50";
-    QTest::newRow("runter: Zahllbl(48) verfehlt") << Start::BuntRunter << 48 << "Gesuchte Zahl = 50";
+    QTest::newRow("hoch: Zahllbl(0) trifft") << &BunteZahlenHoch << 0 << QString();
+    QTest::newRow("hoch: Zahllbl(1) verfehlt") << &GleicheZahlenHoch << 1 << "Gesuchte Zahl = 1";
+    QTest::newRow("hoch: Zahllbl(49) verfehlt") << &BunteZahlenHoch << 49 << "Gesuchte Zahl = 1";
+    QTest::newRow("runter: Zahllbl(49) trifft") << &BunteZahlenRunter << 49 << QString();
+    QTest::newRow("runter: Zahllbl(0) verfehlt") << &GleicheZahlenRunter << 0 << "Gesuchte Zahl = 50";
+    QTest::newRow("runter: Zahllbl(48) verfehlt") << &BunteZahlenRunter << 48 << "Gesuchte Zahl = 50";
 }
 
 void EinfacherLauf::ersterKlick()
@@ -155,9 +160,9 @@ void EinfacherLauf::ersterKlick()
 
     const bool treffer = meldung.isEmpty();
     QCOMPARE(s.meldung.texts, treffer ? QStringList{} : QStringList{meldung});
-    QCOMPARE(int(s.w().Zaehler), treffer ? 2 : 1);
-    QCOMPARE(int(s.w().Fehlversuche), treffer ? 0 : 1);
-    QCOMPARE(s.w().GesuchteZahl(), zahlNr(start, treffer ? 2 : 1));
+    QCOMPARE(int(s.w().stand().Zaehler), treffer ? 2 : 1);
+    QCOMPARE(int(s.w().fehlversuche()), treffer ? 0 : 1);
+    QCOMPARE(s.w().stand().GesuchteZahl(), zahlNr(start, treffer ? 2 : 1));
 }
 
 void EinfacherLauf::gefundeneZahlNochmalIstFehler()
@@ -167,7 +172,7 @@ void EinfacherLauf::gefundeneZahlNochmalIstFehler()
     treffen(s, 3);
     s.w().Zahllbl_Click(0);
     QCOMPARE(s.meldung.texts, QStringList{"Gesuchte Zahl = 4"});
-    QCOMPARE(int(s.w().Zaehler), 4);
+    QCOMPARE(int(s.w().stand().Zaehler), 4);
 }
 
 // The time taken counts the second boundaries of the start's own second,
@@ -193,7 +198,7 @@ void EinfacherLauf::startAufGanzerSekunde()
     QFETCH(QString, zeit);
     fakes::Spiel s;
     s.uhr.stellen(tag, start);
-    einfachStarten(s.w(), Start::GleichHoch);
+    einfachStarten(s.w(), &GleicheZahlenHoch);
     s.uhr.advance(dauer);
     treffen(s, 50);
     QCOMPARE(s.w().Label1->caption(), QStringLiteral("Fehlversuche: 0\r\n") + zeit);
@@ -261,7 +266,7 @@ void EinfacherLauf::gleichRunterNachGroessenwechsel()
 
     w.GleichRunterStartBtn_Click();
     ladegroesseBleibt(w);
-    QCOMPARE(w.GesuchteZahl(), 50);
+    QCOMPARE(w.stand().GesuchteZahl(), 50);
 }
 
 FLINKBLICK_TEST_MAIN_GROSSER_BILDSCHIRM(EinfacherLauf)

@@ -46,7 +46,7 @@ void Einstellungen::mischenKaestchen()
     // From the other state, so the box really changes.
     w.ImmerNeuMischenChk->setValue(wert == 0 ? 1 : 0);
     w.ImmerNeuMischenChk->setValue(wert);
-    QCOMPARE(int(w.ImmerNeuMischen), erwartet);
+    QCOMPARE(int(w.stand().ImmerNeuMischen), erwartet);
 }
 
 void Einstellungen::mischenKaestchenPerMaus()
@@ -56,9 +56,9 @@ void Einstellungen::mischenKaestchenPerMaus()
     QVERIFY(zeigen(w));
     QTest::mouseClick(w.ImmerNeuMischenChk, Qt::LeftButton);
     QCOMPARE(w.ImmerNeuMischenChk->value(), 1);
-    QCOMPARE(int(w.ImmerNeuMischen), -1);
+    QCOMPARE(int(w.stand().ImmerNeuMischen), -1);
     QTest::mouseClick(w.ImmerNeuMischenChk, Qt::LeftButton);
-    QCOMPARE(int(w.ImmerNeuMischen), 0);
+    QCOMPARE(int(w.stand().ImmerNeuMischen), 0);
 }
 
 // Every hit rebuilds the board before the flash, the completing hit included; a miss never does.
@@ -67,7 +67,7 @@ void Einstellungen::jederTrefferMischtNeu()
     fakes::Spiel s;
     Flinkblick& w = s.w();
     w.ImmerNeuMischenChk->setValue(1);
-    einfachStarten(w, Start::GleichRunter);
+    einfachStarten(w, &GleicheZahlenRunter);
     for (int z = 1; z <= 49; ++z) {
         const auto vorher = plaetze(w);
         s.fehler();
@@ -94,11 +94,11 @@ void Einstellungen::einstellungenUeberstehenDenLauf()
     QVERIFY(!w.EinfachAusdauer[0]->value());
     QVERIFY(w.EinfachAusdauer[1]->value());
     QCOMPARE(w.ImmerNeuMischenChk->value(), 1);
-    QCOMPARE(int(w.ImmerNeuMischen), -1);
+    QCOMPARE(int(w.stand().ImmerNeuMischen), -1);
 
     // The next run uses both: simple, and reshuffled after each hit.
     w.Gleiche_Zahlen_Click();
-    QCOMPARE(w.Ausdauer, ui::False);
+    QCOMPARE(w.stand().Ausdauer, ui::False);
     const auto vorher = plaetze(w);
     s.treffer();
     QVERIFY(plaetze(w) != vorher);
@@ -114,8 +114,8 @@ void Einstellungen::einfachNachAusdauer()
     w.Timer12Min_Timer();
     QVERIFY(w.EinfachAusdauer[0]->value());
 
-    einfachStarten(w, Start::GleichHoch);
-    QCOMPARE(w.Ausdauer, ui::False);
+    einfachStarten(w, &GleicheZahlenHoch);
+    QCOMPARE(w.stand().Ausdauer, ui::False);
     QCOMPARE(w.Timer12Min->interval(), 0);
     QVERIFY(!w.Timer12Min->isTicking());
     QCOMPARE(w.Label1->caption(), QString());
@@ -127,7 +127,7 @@ void Einstellungen::einfachNachAusdauer()
     // And an endurance run right after a simple one starts the clock again.
     w.EinfachAusdauer[0]->setValue(true);
     w.BuntRunterStartBtn_Click();
-    QCOMPARE(w.Ausdauer, ui::True);
+    QCOMPARE(w.stand().Ausdauer, ui::True);
     QCOMPARE(w.Timer12Min->interval(), 1000);
 }
 
@@ -135,15 +135,15 @@ void Einstellungen::hochNachRunter()
 {
     fakes::Spiel s;
     Flinkblick& w = s.w();
-    einfachStarten(w, Start::BuntRunter);
+    einfachStarten(w, &BunteZahlenRunter);
     treffen(s, 50);
     w.StartBtn_Click();
-    QCOMPARE(w.GesuchteZahl(), 1);
+    QCOMPARE(w.stand().GesuchteZahl(), 1);
     for (int i = 0; i < 50; ++i) w.Zahllbl_Click(i);
     QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 0\r\nZeit = 0:0"));
 
     w.Gleiche_Zahlen_Click();
-    QCOMPARE(w.GesuchteZahl(), 1);
+    QCOMPARE(w.stand().GesuchteZahl(), 1);
 }
 
 // After the results the keyboard works as it did at start: Return on the
@@ -156,13 +156,13 @@ void Einstellungen::returnStartetNachDemErgebnisWieder()
     QVERIFY(QTest::qWaitForWindowActive(&w));
     w.EinfachAusdauer[1]->setValue(true);
     QTest::keyClick(w.StartBtn, Qt::Key_Return);
-    QCOMPARE(w.Modus, QStringLiteral("BunteZahlenHoch"));
+    QCOMPARE(w.stand().Modus, QStringLiteral("BunteZahlenHoch"));
     treffen(s, 50);
     QVERIFY(w.StartBtn->isVisible());
     QCOMPARE(QApplication::focusWidget(), w.StartBtn);
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(w.Zaehler, 1);
+    QCOMPARE(w.stand().Zaehler, 1);
     QVERIFY(!w.StartBtn->isVisible());
 }
 

@@ -182,14 +182,14 @@ void FensterTest::fensterRahmenTitelUndHintergrund()
 
 void FensterTest::spielstandVorDemErstenLauf()
 {
-    QCOMPARE(int(w().Zaehler), 0);
-    QCOMPARE(int(w().Zielbasis), 0);
-    QCOMPARE(w().Startzeit.wandMs, std::int64_t{0});
-    QCOMPARE(w().Ausdauer, ui::False);
-    QVERIFY(w().Modus.isEmpty());
-    QCOMPARE(w().ImmerNeuMischen, ui::False);
-    QCOMPARE(int(w().Fehlversuche), 0);
-    for (ui::Integer n : w().ProMinute) QCOMPARE(int(n), 0);
+    QCOMPARE(int(w().stand().Zaehler), 0);
+    QCOMPARE(int(w().stand().Zielbasis), 0);
+    QCOMPARE(w().stand().Startzeit.wandMs, std::int64_t{0});
+    QCOMPARE(w().stand().Ausdauer, ui::False);
+    QVERIFY(w().stand().Modus.isEmpty());
+    QCOMPARE(w().stand().ImmerNeuMischen, ui::False);
+    QCOMPARE(int(w().fehlversuche()), 0);
+    for (ui::Integer n : w().stand().ProMinute) QCOMPARE(int(n), 0);
     QVERIFY(spiel_->meldung.texts.isEmpty());
     // Form_Load does not reseed the generator.
     QCOMPARE(spiel_->zufall.randomizeCount(), 0);
@@ -220,7 +220,7 @@ void FensterTest::zeitgeberStehen()
     // Nothing happens by itself while the start menu waits.
     QTest::qWait(150);
     QVERIFY(w().StartBtn->isVisible());
-    QCOMPARE(int(w().Zaehler), 0);
+    QCOMPARE(int(w().stand().Zaehler), 0);
 }
 
 void FensterTest::tabulatorReihenfolge()
@@ -257,11 +257,11 @@ void FensterTest::startknopfReagiertAufTaste()
     // Through the window system, so the key goes wherever the focus is.
     QTest::keyClick(w().windowHandle(), Qt::Key(taste));
 
-    QCOMPARE(w().Modus, QStringLiteral("BunteZahlenHoch"));
-    QCOMPARE(int(w().Zaehler), 1);
-    QCOMPARE(int(w().Zielbasis), 0);
+    QCOMPARE(w().stand().Modus, QStringLiteral("BunteZahlenHoch"));
+    QCOMPARE(int(w().stand().Zaehler), 1);
+    QCOMPARE(int(w().stand().Zielbasis), 0);
     // Options untouched: an endurance run.
-    QCOMPARE(w().Ausdauer, ui::True);
+    QCOMPARE(w().stand().Ausdauer, ui::True);
     QVERIFY(!w().StartBtn->isVisible());
     QCOMPARE(spielhilfe::sichtbareZahlen(w()), 50);
 }
@@ -272,8 +272,8 @@ void FensterTest::klickAufLeereFlaecheBewirktNichts()
         QTest::mouseClick(&w(), Qt::LeftButton, {}, pt);
         QTest::mouseDClick(&w(), Qt::LeftButton, {}, pt);
     }
-    QVERIFY(w().Modus.isEmpty());
-    QCOMPARE(int(w().Zaehler), 0);
+    QVERIFY(w().stand().Modus.isEmpty());
+    QCOMPARE(int(w().stand().Zaehler), 0);
     QVERIFY(spiel_->meldung.texts.isEmpty());
     QVERIFY(w().StartBtn->isVisible());
     QVERIFY(!w().Label1->isVisible());

@@ -8,9 +8,18 @@ using namespace spielhilfe;
 namespace {
 // A click as the window system delivers it: at a point of the window, so that
 // it reaches whatever widget lies there.
-QPoint mitte(const Flinkblick& w, const QWidget* c) { return c->mapTo(&w, c->rect().center()); }
-void klick(Flinkblick& w, QPoint p) { QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, p); }
-void klick(Flinkblick& w, const QWidget* c) { klick(w, mitte(w, c)); }
+QPoint mitte(const Flinkblick& w, const QWidget* c)
+{
+    return c->mapTo(&w, c->rect().center());
+}
+void klick(Flinkblick& w, QPoint p)
+{
+    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, p);
+}
+void klick(Flinkblick& w, const QWidget* c)
+{
+    klick(w, mitte(w, c));
+}
 
 // A point of the window that no visible control covers.
 QPoint leereStelle(const Flinkblick& w)
@@ -45,11 +54,14 @@ void Mausklicks::init()
     QVERIFY(zeigen(s_->w()));
 }
 
-void Mausklicks::cleanup() { s_.reset(); }
+void Mausklicks::cleanup()
+{
+    s_.reset();
+}
 
 void Mausklicks::ganzerLauf_data()
 {
-    QTest::addColumn<int>("knopf");  // 0 StartBtn, 1 GleichRunterStartBtn
+    QTest::addColumn<int>("knopf");     // 0 StartBtn, 1 GleichRunterStartBtn
     QTest::addColumn<bool>("fenster");  // through the window, or sent to the widget
     QTest::newRow("Bunte Zahlen, vorwärts, am Widget") << 0 << false;
     QTest::newRow("Gleiche Zahlen, rückwärts, am Widget") << 1 << false;
@@ -83,7 +95,7 @@ void Mausklicks::ganzerLauf()
         const int i = (knopf == 0 ? z : 51 - z) - 1;
         QVERIFY(w.Zahllbl[i]->isVisible());
         drueck(w.Zahllbl[i]);
-        if (z < 50) QCOMPARE(int(w.Zaehler), z + 1);
+        if (z < 50) QCOMPARE(int(w.stand().Zaehler), z + 1);
     }
     QCOMPARE(s.meldung.texts.mid(1), (QStringList{Alle, Bitte}));
     QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 1\r\nZeit = 0:0"));
@@ -121,12 +133,12 @@ void Mausklicks::doppelklickZaehltEinmal()
     };
     klick(w, w.Gleiche_Zahlen);
     doppel(w.Zahllbl[0]);
-    QCOMPARE(int(w.Zaehler), 2);
+    QCOMPARE(int(w.stand().Zaehler), 2);
     QCOMPARE(s.meldung.texts, QStringList{});
-    QCOMPARE(int(w.Fehlversuche), 0);
+    QCOMPARE(int(w.fehlversuche()), 0);
     doppel(w.Zahllbl[1]);
     doppel(w.Zahllbl[0]);
-    QCOMPARE(int(w.Zaehler), 3);
+    QCOMPARE(int(w.stand().Zaehler), 3);
     QCOMPARE(s.meldung.texts, QStringList{"Gesuchte Zahl = 3"});
 }
 
@@ -138,16 +150,16 @@ void Mausklicks::klickAufLeereStellen()
     QVERIFY(imMenue.x() >= 0);
     klick(w, imMenue);
     QCOMPARE(sichtbaresMenue(w), 9);
-    QCOMPARE(int(w.Zaehler), 0);
+    QCOMPARE(int(w.stand().Zaehler), 0);
 
     klick(w, w.BuntRunterStartBtn);
     const QPoint imSpiel = leereStelle(w);
     QVERIFY(imSpiel.x() >= 0);
     for (int i = 0; i < 3; ++i) klick(w, imSpiel);
     QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, imSpiel);
-    QCOMPARE(int(w.Zaehler), 1);
+    QCOMPARE(int(w.stand().Zaehler), 1);
     QCOMPARE(s.meldung.texts, QStringList{});
-    QCOMPARE(int(w.Fehlversuche), 0);
+    QCOMPARE(int(w.fehlversuche()), 0);
     QCOMPARE(sichtbareZahlen(w), 50);
 }
 
@@ -160,10 +172,10 @@ void Mausklicks::losgelassenNebenDemLabel()
     ui::Label* l = w.Zahllbl[0];
     QTest::mousePress(l, Qt::LeftButton);
     QTest::mouseRelease(l, Qt::LeftButton, {}, QPoint(l->width() + 5, l->height() / 2));
-    QCOMPARE(int(w.Zaehler), 1);
+    QCOMPARE(int(w.stand().Zaehler), 1);
     QCOMPARE(s.meldung.texts, QStringList{});
     QTest::mouseClick(l, Qt::LeftButton);
-    QCOMPARE(int(w.Zaehler), 2);
+    QCOMPARE(int(w.stand().Zaehler), 2);
 }
 
 // Right and middle button clicks are no clicks, neither hit nor miss; nor does a
@@ -178,10 +190,10 @@ void Mausklicks::nurDieLinkeTasteKlickt()
     QTest::mouseClick(w.Zahllbl[7], Qt::MiddleButton);
     QTest::mousePress(gesucht, Qt::RightButton);
     QTest::mouseRelease(gesucht, Qt::LeftButton);
-    QCOMPARE(int(w.Zaehler), 1);
+    QCOMPARE(int(w.stand().Zaehler), 1);
     QCOMPARE(s.meldung.texts, QStringList{});
     QTest::mouseClick(gesucht, Qt::LeftButton);
-    QCOMPARE(int(w.Zaehler), 2);
+    QCOMPARE(int(w.stand().Zaehler), 2);
 }
 
 QTEST_MAIN(Mausklicks)

@@ -33,13 +33,13 @@ void MeldungTest::fehlklickWartetAufDieMeldung()
     QFETCH(bool, abwaerts);
     QFETCH(QString, text);
     fakes::Spiel s;
-    spielhilfe::einfachStarten(s.w(), abwaerts ? spielhilfe::Start::BuntRunter : spielhilfe::Start::BuntHoch);
-    QCOMPARE(s.w().Ausdauer, ui::False);
+    spielhilfe::einfachStarten(s.w(), abwaerts ? &BunteZahlenRunter : &BunteZahlenHoch);
+    QCOMPARE(s.w().stand().Ausdauer, ui::False);
 
     int fehlerWaehrendOffen = -1;
     bool offen = false;
     s.meldung.whileOpen = [&](const QString&) {
-        fehlerWaehrendOffen = int(s.w().Fehlversuche);
+        fehlerWaehrendOffen = int(s.w().fehlversuche());
         offen = s.w().fehlermeldungOffen();
     };
     s.fehler();
@@ -49,12 +49,12 @@ void MeldungTest::fehlklickWartetAufDieMeldung()
     QVERIFY(offen);
     QCOMPARE(fehlerWaehrendOffen, 0);
     QVERIFY(!s.w().fehlermeldungOffen());
-    QCOMPARE(int(s.w().Fehlversuche), 1);
-    QCOMPARE(int(s.w().Zaehler), 1);
+    QCOMPARE(int(s.w().fehlversuche()), 1);
+    QCOMPARE(int(s.w().stand().Zaehler), 1);
 
     s.fehler();
     QCOMPARE(s.meldung.texts, (QStringList{text, text}));
-    QCOMPARE(int(s.w().Fehlversuche), 2);
+    QCOMPARE(int(s.w().fehlversuche()), 2);
 }
 
 void MeldungTest::qtKastenMitEinemOkKnopf()
@@ -136,7 +136,7 @@ void MeldungTest::fensterSchliessenBeendetWartendenHandler()
     QVERIFY(b.gesehen);
     QVERIFY(!b.vomWaechterGeschlossen);
     QCOMPARE(inhalt, QStringLiteral("Gesuchte Zahl = 1"));
-    QCOMPARE(int(w.Fehlversuche), 1);
+    QCOMPARE(int(w.fehlversuche()), 1);
     QVERIFY(!w.isVisible());
     QVERIFY(!QApplication::activeModalWidget());
 }

@@ -104,7 +104,7 @@ struct Spiel {
     Flinkblick& w() { return *fenster; }
 
     // Index of the label that shows the sought number.
-    int gesuchterIndex() const { return fenster->GesuchteZahl() - 1; }
+    int gesuchterIndex() const { return fenster->stand().GesuchteZahl() - 1; }
     // A hit, through the handler.
     void treffer() { fenster->Zahllbl_Click(gesuchterIndex()); }
     // A miss, through the handler: any label but the sought one.
