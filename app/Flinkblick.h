@@ -18,6 +18,7 @@
 // Zahlen colourful/uniform numbers · Hoch/Runter up/down · Vorwärts/Rückwärts
 // forwards/backwards · RundeStarten start a round · Aufbauen build ·
 // AuswertungZeigen show the results · EinfachAusdauer simple/endurance.
+#include <QRadioButton>
 #include <array>
 #include <cstdint>
 
@@ -52,7 +53,7 @@ public:
     // Controls, in declaration order. The widget tree owns them.
     ui::CheckBox* ImmerNeuMischenChk;
     ui::Timer* Timer12Min;
-    std::array<ui::OptionButton*, 2> EinfachAusdauer;
+    std::array<QRadioButton*, 2> EinfachAusdauer;
     ui::CommandButton* BuntRunterStartBtn;
     ui::CommandButton* GleichRunterStartBtn;
     ui::CommandButton* Gleiche_Zahlen;

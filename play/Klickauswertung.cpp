@@ -23,7 +23,7 @@ void Flinkblick::Zahllbl_Click(int Index)
     }
 
     if (Zaehler != 51) return;
-    for (ui::Label* l : Zahllbl) l->setShown(false);
+    for (ui::Label* l : Zahllbl) l->setVisible(false);
 
     const auto fehlerzeile = [this] {
         Label1->setCaption(QStringLiteral("Fehlversuche: ") + QString::number(int(Fehlversuche)) + ui::CrLf);

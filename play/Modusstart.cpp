@@ -57,7 +57,7 @@ void Flinkblick::GleicheAufbauen()
 
 void Flinkblick::FensterZuruecksetzen()
 {
-    setWindowStateValue(0);
+    setWindowState(Qt::WindowNoState);
     setOuterHeightTwips(9600);
     setOuterWidthTwips(12000);
 }
@@ -71,14 +71,14 @@ void Flinkblick::RundeStarten()
     BuntRunterStartBtn->setVisible(false);
     GleichRunterStartBtn->setVisible(false);
     Gleiche_Zahlen->setVisible(false);
-    Label2->setShown(false);
-    Label3->setShown(false);
+    Label2->setVisible(false);
+    Label3->setVisible(false);
     Label1->setCaption(QString());
-    Label1->setShown(false);
+    Label1->setVisible(false);
     // Only a start from the start menu sets the run length and the start time;
     // a fresh board within an endurance run leaves them alone.
     if (EinfachAusdauer[0]->isVisibleTo(this)) {
-        if (EinfachAusdauer[0]->value()) {
+        if (EinfachAusdauer[0]->isChecked()) {
             Timer12Min->setInterval(1000);
             Ausdauer = ui::True;
         } else {

@@ -5,7 +5,7 @@
 void Flinkblick::AuswertungZeigen()
 {
     for (ui::Label* l : Zahllbl) {
-        l->setShown(false);
+        l->setVisible(false);
         l->setBackColor(ui::Schwarz);
     }
 
@@ -29,16 +29,16 @@ void Flinkblick::AuswertungZeigen()
 
     MeldungZeigen(Ausdauer != ui::False ? QStringLiteral("Die 12 Minuten sind um!")
                                         : QStringLiteral("Alle 50 Zahlen gefunden"));
-    Label1->setShown(true);
+    Label1->setVisible(true);
     MeldungZeigen(QStringLiteral("Bitte noch einmal klicken um das Startmenü anzuzeigen."));
-    Label1->setShown(false);
+    Label1->setVisible(false);
 
     StartBtn->setVisible(true);
     BuntRunterStartBtn->setVisible(true);
     GleichRunterStartBtn->setVisible(true);
     Gleiche_Zahlen->setVisible(true);
-    Label2->setShown(true);
-    Label3->setShown(true);
+    Label2->setVisible(true);
+    Label3->setVisible(true);
     Zielbasis = 0;
     EinfachAusdauer[0]->setVisible(true);
     EinfachAusdauer[1]->setVisible(true);

@@ -211,7 +211,7 @@ void Ausdauer::zeitUm()
     QCOMPARE(int(w.stand().Zielbasis), 0);
     QCOMPARE(sichtbaresMenue(w), 9);
     QCOMPARE(sichtbareZahlen(w), 0);
-    QVERIFY(w.EinfachAusdauer[0]->value());
+    QVERIFY(w.EinfachAusdauer[0]->isChecked());
     QCOMPARE(w.ImmerNeuMischenChk->value(), mischen ? 1 : 0);
 }
 

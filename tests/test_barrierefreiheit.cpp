@@ -133,7 +133,7 @@ void Barrierefreiheit::optionenMeldenIhrenZustand()
     Flinkblick& w = s.w();
 
     QTest::mouseClick(w.EinfachAusdauer[1], Qt::LeftButton, {}, QPoint(8, w.EinfachAusdauer[1]->height() / 2));
-    QVERIFY(w.EinfachAusdauer[1]->value());
+    QVERIFY(w.EinfachAusdauer[1]->isChecked());
     QVERIFY(zustand(w.EinfachAusdauer[1]).checked);
     QVERIFY(!zustand(w.EinfachAusdauer[0]).checked);
 
@@ -172,13 +172,13 @@ void Barrierefreiheit::tastenImSpielAendernKeineOption()
 {
     SichtbaresSpiel s;
     Flinkblick& w = s.w();
-    w.EinfachAusdauer[1]->setValue(true);
+    w.EinfachAusdauer[1]->setChecked(true);
     w.StartBtn->click();
     // Keys reach whatever holds the focus; during play that is no hidden control.
     for (Qt::Key k : {Qt::Key_Space, Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Space})
         QTest::keyClick(w.windowHandle(), k);
-    QVERIFY(w.EinfachAusdauer[1]->value());
-    QVERIFY(!w.EinfachAusdauer[0]->value());
+    QVERIFY(w.EinfachAusdauer[1]->isChecked());
+    QVERIFY(!w.EinfachAusdauer[0]->isChecked());
     QCOMPARE(w.ImmerNeuMischenChk->value(), 0);
     QCOMPARE(int(w.stand().Ausdauer), int(ui::False));
 }
@@ -226,7 +226,7 @@ void Barrierefreiheit::gefundeneZahlenVerschwindenMitDemBrett()
 {
     SichtbaresSpiel s;
     Flinkblick& w = s.w();
-    w.EinfachAusdauer[1]->setValue(true);
+    w.EinfachAusdauer[1]->setChecked(true);
     w.StartBtn->click();
     while (w.stand().Zaehler < 50) s.treffer();
     s.treffer();
@@ -240,7 +240,7 @@ void Barrierefreiheit::ergebnistextOhneWagenruecklauf()
 {
     SichtbaresSpiel s;
     Flinkblick& w = s.w();
-    w.EinfachAusdauer[1]->setValue(true);
+    w.EinfachAusdauer[1]->setChecked(true);
     w.StartBtn->click();
     s.fehler();
     s.fehler();

@@ -98,7 +98,6 @@ struct Zustand {
     QString fontName;
     float fontSize;
     bool fontItalic;
-    int alignmentValue;
     Qt::Alignment alignment;
     float left, top, width, height;
     QRect geometry;
@@ -114,14 +113,13 @@ struct Zustand {
           fontName(l.fontName()),
           fontSize(l.fontSize()),
           fontItalic(l.fontItalic()),
-          alignmentValue(l.alignmentValue()),
           alignment(l.alignment()),
           left(l.left()),
           top(l.top()),
           width(l.widthTwips()),
           height(l.heightTwips()),
           geometry(l.geometry()),
-          shown(l.isShown()),
+          shown(!l.isHidden()),
           font(l.font()),
           textFarbe(l.palette().color(QPalette::WindowText)),
           grundFarbe(l.palette().color(QPalette::Window))
@@ -139,7 +137,7 @@ QString beschreibung(const Zustand& z)
         .arg(z.fontName)
         .arg(z.fontSize)
         .arg(z.fontItalic)
-        .arg(z.alignmentValue)
+        .arg(int(z.alignment))
         .arg(z.left)
         .arg(z.top)
         .arg(z.width)
@@ -165,7 +163,7 @@ public:
         ++schreibzugriffe;
         if (p == Property::Visible && !v.toBool()) verborgenGeschrieben = true;
         for (const ui::Label* l : w_.Zahllbl)
-            if (!l->isShown() || !l->isVisible()) {
+            if (l->isHidden() || !l->isVisible()) {
                 verborgenGesehen = true;
                 erstesVerborgenes = QStringLiteral("Zahllbl(%1) nach einem Schreibzugriff auf Zahllbl(%2)")
                                         .arg(l->index())
@@ -408,7 +406,7 @@ void BrettTest::fuenfzigVerschiedeneFelderAlleSichtbar()
         bauen(w(), stil);
         std::set<int> felder;
         for (const ui::Label* l : w().Zahllbl) {
-            QVERIFY(l->isShown());
+            QVERIFY(!l->isHidden());
             QVERIFY(l->isVisible());
             const int s = slotVon(*l, W, H);
             QVERIFY2(s >= 0 && s < 50, qPrintable(QString::number(s)));
@@ -679,7 +677,7 @@ void BrettTest::gleichesBrettIstEinheitlich()
         QCOMPARE(l.fontName(), QStringLiteral("Arial"));
         GENAU(l.fontSize(), 30.0f);
         QCOMPARE(l.fontItalic(), false);
-        QCOMPARE(l.alignmentValue(), 2);
+        QCOMPARE(l.alignment(), Qt::AlignHCenter | Qt::AlignTop);
         QCOMPARE(l.backColor(), ui::Schwarz);
         Zustand z(l);
         bewegt += z.geometry != erstes[i].geometry;

@@ -91,8 +91,8 @@ void Einstellungen::einstellungenUeberstehenDenLauf()
     einfachStarten(w);
     treffen(s, 50);
     QCOMPARE(sichtbaresMenue(w), 9);
-    QVERIFY(!w.EinfachAusdauer[0]->value());
-    QVERIFY(w.EinfachAusdauer[1]->value());
+    QVERIFY(!w.EinfachAusdauer[0]->isChecked());
+    QVERIFY(w.EinfachAusdauer[1]->isChecked());
     QCOMPARE(w.ImmerNeuMischenChk->value(), 1);
     QCOMPARE(int(w.stand().ImmerNeuMischen), -1);
 
@@ -112,7 +112,7 @@ void Einstellungen::einfachNachAusdauer()
     treffen(s, 60);
     s.uhr.advance(720);
     w.Timer12Min_Timer();
-    QVERIFY(w.EinfachAusdauer[0]->value());
+    QVERIFY(w.EinfachAusdauer[0]->isChecked());
 
     einfachStarten(w, &GleicheZahlenHoch);
     QCOMPARE(w.stand().Ausdauer, ui::False);
@@ -125,7 +125,7 @@ void Einstellungen::einfachNachAusdauer()
     QCOMPARE(s.meldung.texts.mid(2), (QStringList{Alle, Bitte}));
 
     // And an endurance run right after a simple one starts the clock again.
-    w.EinfachAusdauer[0]->setValue(true);
+    w.EinfachAusdauer[0]->setChecked(true);
     w.BuntRunterStartBtn_Click();
     QCOMPARE(w.stand().Ausdauer, ui::True);
     QCOMPARE(w.Timer12Min->interval(), 1000);
@@ -154,7 +154,7 @@ void Einstellungen::returnStartetNachDemErgebnisWieder()
     Flinkblick& w = s.w();
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.EinfachAusdauer[1]->setValue(true);
+    w.EinfachAusdauer[1]->setChecked(true);
     QTest::keyClick(w.StartBtn, Qt::Key_Return);
     QCOMPARE(w.stand().Modus, QStringLiteral("BunteZahlenHoch"));
     treffen(s, 50);

@@ -137,7 +137,7 @@ void FensterTest::steuerelement()
     }
 
     if (auto* l = qobject_cast<ui::Label*>(c)) {
-        QCOMPARE(l->alignmentValue(), 0);
+        QCOMPARE(l->alignment(), Qt::AlignLeft | Qt::AlignTop);
         QVERIFY(l->alignment() & Qt::AlignLeft);
         QCOMPARE(l->focusPolicy(), Qt::NoFocus);
         QVERIFY(!l->wordWrap());
@@ -157,7 +157,7 @@ void FensterTest::zahlenfelderVerborgenUndVorbereitet()
         QCOMPARE(l->backColor(), ui::Schwarz);
         QCOMPARE(l->palette().color(l->backgroundRole()), QColor(Qt::black));
         QVERIFY(l->autoFillBackground());
-        QCOMPARE(l->alignmentValue(), 2);
+        QCOMPARE(l->alignment(), Qt::AlignHCenter | Qt::AlignTop);
         QVERIFY(l->alignment() & Qt::AlignHCenter);
         QCOMPARE(l->focusPolicy(), Qt::NoFocus);
     }
@@ -168,7 +168,7 @@ void FensterTest::fensterRahmenTitelUndHintergrund()
     QCOMPARE(w().windowTitle(), QStringLiteral("Flinkblick"));
     QVERIFY(w().isWindow());
     QVERIFY(!(w().windowFlags() & Qt::FramelessWindowHint));
-    QCOMPARE(w().windowStateValue(), 0);
+    QCOMPARE(w().windowState(), Qt::WindowNoState);
     QCOMPARE(w().frameGeometry().size(), QSize(800, 640));
     QCOMPARE(w().outerWidthTwips(), 12000.0);
     QCOMPARE(w().outerHeightTwips(), 9600.0);
@@ -197,18 +197,18 @@ void FensterTest::spielstandVorDemErstenLauf()
 
 void FensterTest::optionenUndKontrollkaestchen()
 {
-    QVERIFY(w().EinfachAusdauer[0]->value());
-    QVERIFY(!w().EinfachAusdauer[1]->value());
+    QVERIFY(w().EinfachAusdauer[0]->isChecked());
+    QVERIFY(!w().EinfachAusdauer[1]->isChecked());
     QCOMPARE(w().ImmerNeuMischenChk->value(), 0);
 
     // One group: choosing the other option clears the first; the check box is independent.
     QTest::mouseClick(w().EinfachAusdauer[1], Qt::LeftButton, {}, QPoint(5, 8));
-    QVERIFY(w().EinfachAusdauer[1]->value());
-    QVERIFY(!w().EinfachAusdauer[0]->value());
+    QVERIFY(w().EinfachAusdauer[1]->isChecked());
+    QVERIFY(!w().EinfachAusdauer[0]->isChecked());
     QCOMPARE(w().ImmerNeuMischenChk->value(), 0);
     QTest::mouseClick(w().ImmerNeuMischenChk, Qt::LeftButton, {}, QPoint(5, 8));
     QCOMPARE(w().ImmerNeuMischenChk->value(), 1);
-    QVERIFY(w().EinfachAusdauer[1]->value());
+    QVERIFY(w().EinfachAusdauer[1]->isChecked());
 }
 
 void FensterTest::zeitgeberStehen()

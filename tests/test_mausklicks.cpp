@@ -82,7 +82,7 @@ void Mausklicks::ganzerLauf()
             QTest::mouseClick(c, Qt::LeftButton);
     };
     klick(w, w.EinfachAusdauer[1]->mapTo(&w, QPoint(8, w.EinfachAusdauer[1]->height() / 2)));
-    QVERIFY(w.EinfachAusdauer[1]->value());
+    QVERIFY(w.EinfachAusdauer[1]->isChecked());
     drueck(knopf == 0 ? w.StartBtn : w.GleichRunterStartBtn);
     QCOMPARE(sichtbaresMenue(w), 0);
     QCOMPARE(sichtbareZahlen(w), 50);

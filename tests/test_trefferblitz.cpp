@@ -98,7 +98,7 @@ void Trefferblitz::ergebnisBeendetBlitz()
     QFETCH(bool, ausdauer);
     fakes::Spiel s;
     Flinkblick& w = s.w();
-    w.EinfachAusdauer[ausdauer ? 0 : 1]->setValue(true);
+    w.EinfachAusdauer[ausdauer ? 0 : 1]->setChecked(true);
     w.Gleiche_Zahlen_Click();
     QList<QList<int>> imKasten;
     s.meldung.whileOpen = [&](const QString&) { imKasten << weisse(w); };

@@ -109,7 +109,7 @@ int main(int argc, char* argv[])
     PaintWatch watch(clock);
     for (ui::Label* l : w.Zahllbl) l->installEventFilter(&watch);
 
-    w.EinfachAusdauer[1]->setValue(true);
+    w.EinfachAusdauer[1]->setChecked(true);
     w.ImmerNeuMischenChk->setValue(reshuffle ? 1 : 0);
     const auto neuesBrett = [&] {
         (uniform ? w.Gleiche_Zahlen : w.StartBtn)->click();

@@ -235,11 +235,11 @@ private:
                             .arg(w_.height()));
         // A board that begins a run or renews one is laid out for the window in its normal state and size.
         if (gebautInEreignis_ && w_.stand().Zaehler == 1 && !plattformVersatz_ && !fensterGeaendertSeitBau_ &&
-            (bauClient_ != normalClient_ || w_.windowStateValue() != 0))
+            (bauClient_ != normalClient_ || (w_.isMaximized() || w_.isMinimized())))
             return fail(QStringLiteral("fresh board built for %1x%2 in window state %3, not the normal %4x%5")
                             .arg(bauClient_.width())
                             .arg(bauClient_.height())
-                            .arg(w_.windowStateValue())
+                            .arg(int(w_.windowState()))
                             .arg(normalClient_.width())
                             .arg(normalClient_.height()));
     }
@@ -406,7 +406,7 @@ private:
             QTest::mouseDClick(w_.windowHandle(), Qt::LeftButton, {}, p);
         else
             QTest::mouseClick(w_.windowHandle(), Qt::LeftButton, {}, p);
-        ausdauerGewaehlt_ = w_.EinfachAusdauer[0]->value();
+        ausdauerGewaehlt_ = w_.EinfachAusdauer[0]->isChecked();
         if (fehler_) return;
 
         const bool fehlerbox =
@@ -487,7 +487,7 @@ private:
         const int zaehler = w_.stand().Zaehler;
         const bool board = zahlenSichtbar() == 50;
         QTest::keyClick(w_.windowHandle(), k);
-        ausdauerGewaehlt_ = w_.EinfachAusdauer[0]->value();
+        ausdauerGewaehlt_ = w_.EinfachAusdauer[0]->isChecked();
         if (board && w_.stand().Zaehler != zaehler) fail(QStringLiteral("a key changed Zaehler during a run"));
     }
 
@@ -517,7 +517,7 @@ private:
         // The platform's answer arrives before the player's next input does.
         QCoreApplication::processEvents();
         notiere(
-            QStringLiteral("  window now %1x%2, state %3").arg(w_.width()).arg(w_.height()).arg(w_.windowStateValue()));
+            QStringLiteral("  window now %1x%2, state %3").arg(w_.width()).arg(w_.height()).arg(int(w_.windowState())));
     }
 
     void uhrEreignis()

@@ -153,7 +153,7 @@ inline void ladegroesseBleibt(Flinkblick& w)
 {
     for (int mal = 0; mal < 2; ++mal) {
         if (mal == 1) QTest::qWait(50);
-        QCOMPARE(w.windowStateValue(), 0);
+        QVERIFY(!w.isMaximized() && !w.isMinimized());
         QCOMPARE(w.outerWidthTwips(), 12000.0);
         QCOMPARE(w.outerHeightTwips(), 9600.0);
         QVERIFY(brettPasstInsFenster(w));

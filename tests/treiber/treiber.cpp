@@ -94,7 +94,7 @@ int schliessen(Treiber& t, const QString& zustand, bool rahmen)
         else
             w.close();
     };
-    const auto einfach = [&] { w.EinfachAusdauer[1]->setValue(true); };
+    const auto einfach = [&] { w.EinfachAusdauer[1]->setChecked(true); };
     const auto alle50 = [&] {
         einfach();
         t.klick(w.StartBtn);
