@@ -8,7 +8,7 @@
 #include <set>
 
 #include "board/Aufbau.h"
-#include "tests/support/Spielhilfe.h"
+#include "tests/support/SpielTest.h"
 #include "ui/Units.h"
 
 using fakes::RecordingTrace;
@@ -193,20 +193,20 @@ void jeStilPaar()
 
 }  // namespace
 
-class BrettTest : public QObject {
+class BrettTest : public SpielTest {
     Q_OBJECT
 
 private slots:
     void init()
     {
-        spiel_ = std::make_unique<fakes::Spiel>();
+        SpielTest::init();
         trace_.events.clear();
-        trace_.attach(w(), spiel_->zufall);
+        trace_.attach(w(), s().zufall);
     }
     void cleanup()
     {
-        trace_.detach(w(), spiel_->zufall);
-        spiel_.reset();
+        trace_.detach(w(), s().zufall);
+        SpielTest::cleanup();
     }
 
     // What a build writes and draws, and in which order.
@@ -241,9 +241,7 @@ private slots:
     void stilwechselHinterlaesstNichts();
 
 private:
-    Flinkblick& w() { return spiel_->w(); }
-    fakes::ScriptedRandom& zufall() { return spiel_->zufall; }
-    std::unique_ptr<fakes::Spiel> spiel_;
+    fakes::ScriptedRandom& zufall() { return s().zufall; }
     RecordingTrace trace_;
 };
 
@@ -370,7 +368,7 @@ void BrettTest::neuMischenImSpielRandomisiertZuerst()
     for (int treffer = 0; treffer < 3; ++treffer) {
         const std::size_t ab = trace_.events.size();
         const int vorher = zufall().randomizeCount();
-        spiel_->treffer();
+        s().treffer();
         QCOMPARE(zufall().randomizeCount(), vorher + 1);
         std::size_t ersterZug = trace_.events.size();
         for (std::size_t k = ab; k < trace_.events.size(); ++k)

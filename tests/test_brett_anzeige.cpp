@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "tests/support/Spielhilfe.h"
+#include "tests/support/SpielTest.h"
 #include "ui/Units.h"
 
 using spielhilfe::bauen;
@@ -29,16 +29,12 @@ QRect erwartetePixel(const ui::Label& l)
 
 }  // namespace
 
-class BrettAnzeigeTest : public QObject {
+class BrettAnzeigeTest : public SpielTest {
     Q_OBJECT
+public:
+    BrettAnzeigeTest() : SpielTest(true) {}
 
 private slots:
-    void init()
-    {
-        spiel_ = std::make_unique<fakes::Spiel>();
-        QVERIFY(spielhilfe::zeigen(w()));
-    }
-    void cleanup() { spiel_.reset(); }
 
     void widgetsZeigenWasGeschriebenWurde_data();
     void widgetsZeigenWasGeschriebenWurde();
@@ -48,10 +44,6 @@ private slots:
     void ziffernErscheinenInIhrerFarbeAufSchwarz();
     void farbenGeltenAuchNachFremderPalette_data();
     void farbenGeltenAuchNachFremderPalette();
-
-private:
-    Flinkblick& w() { return spiel_->w(); }
-    std::unique_ptr<fakes::Spiel> spiel_;
 };
 
 void BrettAnzeigeTest::widgetsZeigenWasGeschriebenWurde_data()
@@ -147,7 +139,10 @@ void BrettAnzeigeTest::nachbarnBeruehrenSichOhneUeberlappung()
              QRect(QPoint(kante(W / 12), kante(H / 12)), QPoint(kante(11 * W / 12) - 1, kante(11 * H / 12) - 1)));
 }
 
-void BrettAnzeigeTest::ziffernErscheinenInIhrerFarbeAufSchwarz_data() { spielhilfe::jeStil(); }
+void BrettAnzeigeTest::ziffernErscheinenInIhrerFarbeAufSchwarz_data()
+{
+    spielhilfe::jeStil();
+}
 
 // Painted on black, a glyph pixel is at most as bright as the text colour in
 // each channel; the 30-point white digits reach white. The label's corner

@@ -2,7 +2,7 @@
 #include <QFontMetrics>
 #include <QTest>
 
-#include "tests/support/Spielhilfe.h"
+#include "tests/support/SpielTest.h"
 
 using namespace spielhilfe;
 
@@ -17,7 +17,7 @@ struct Anblick {
 };
 }  // namespace
 
-class EinfacherLauf : public QObject {
+class EinfacherLauf : public SpielTest {
     Q_OBJECT
 private slots:
     void lauf_data();
@@ -64,39 +64,37 @@ void EinfacherLauf::lauf()
     QFETCH(int, sekunden);
     QFETCH(QString, zeit);
 
-    fakes::Spiel s;
-    Flinkblick& w = s.w();
-    w.EinfachAusdauer[1]->setChecked(true);
-    w.ImmerNeuMischenChk->setValue(mischen ? 1 : 0);
+    w().EinfachAusdauer[1]->setChecked(true);
+    w().ImmerNeuMischenChk->setValue(mischen ? 1 : 0);
     QList<Anblick> anblicke;
-    s.meldung.whileOpen = [&](const QString& t) {
-        anblicke << Anblick{t, sichtbareZahlen(w), label1Sichtbar(w), sichtbaresMenue(w), w.Label1->text()};
+    s().meldung.whileOpen = [&](const QString& t) {
+        anblicke << Anblick{t, sichtbareZahlen(w()), label1Sichtbar(w()), sichtbaresMenue(w()), w().Label1->text()};
     };
 
-    starten(w, start);
-    QCOMPARE(w.stand().Modus, modus);
-    QCOMPARE(w.stand().Ausdauer, ui::False);
-    QCOMPARE(w.Timer12Min->interval(), 0);
-    QCOMPARE(sichtbaresMenue(w), 0);
-    QCOMPARE(sichtbareZahlen(w), 50);
+    starten(w(), start);
+    QCOMPARE(w().stand().Modus, modus);
+    QCOMPARE(w().stand().Ausdauer, ui::False);
+    QCOMPARE(w().Timer12Min->interval(), 0);
+    QCOMPARE(sichtbaresMenue(w()), 0);
+    QCOMPARE(sichtbareZahlen(w()), 50);
 
     QStringList erwartet;
     for (int z = 1; z <= 50; ++z) {
         for (int f : fehlerVor) {
             if (f != z) continue;
             erwartet << QStringLiteral("Gesuchte Zahl = %1").arg(zahlNr(start, z));
-            s.fehler();
-            QCOMPARE(int(w.stand().Zaehler), z);
+            s().fehler();
+            QCOMPARE(int(w().stand().Zaehler), z);
         }
-        if (z == 20) s.uhr.advance(sekunden / 2);
-        if (z == 50) s.uhr.advance(sekunden - sekunden / 2);
-        s.treffer();
+        if (z == 20) s().uhr.advance(sekunden / 2);
+        if (z == 50) s().uhr.advance(sekunden - sekunden / 2);
+        s().treffer();
     }
     erwartet << Alle << Bitte;
-    QCOMPARE(s.meldung.texts, erwartet);
+    QCOMPARE(s().meldung.texts, erwartet);
 
     const QString ergebnis = QStringLiteral("Fehlversuche: %1\r\n").arg(fehlerVor.size()) + zeit;
-    QCOMPARE(w.Label1->caption(), ergebnis);
+    QCOMPARE(w().Label1->caption(), ergebnis);
 
     // Miss boxes over the board; then an empty window; the results only behind the second box.
     QCOMPARE(anblicke.size(), erwartet.size());
@@ -116,22 +114,22 @@ void EinfacherLauf::lauf()
     QCOMPARE(zweite.label1Bildschirm, QStringLiteral("Fehlversuche: %1\n").arg(fehlerVor.size()) + zeit);
 
     // Back at the start menu, ready for the next run.
-    QCOMPARE(sichtbaresMenue(w), 9);
-    QVERIFY(!label1Sichtbar(w));
-    QCOMPARE(sichtbareZahlen(w), 0);
-    QCOMPARE(int(w.stand().Zielbasis), 0);
-    QCOMPARE(int(w.fehlversuche()), 0);
-    QCOMPARE(int(w.stand().Zaehler), 51);
-    QVERIFY(w.EinfachAusdauer[1]->isChecked());
+    QCOMPARE(sichtbaresMenue(w()), 9);
+    QVERIFY(!label1Sichtbar(w()));
+    QCOMPARE(sichtbareZahlen(w()), 0);
+    QCOMPARE(int(w().stand().Zielbasis), 0);
+    QCOMPARE(int(w().fehlversuche()), 0);
+    QCOMPARE(int(w().stand().Zaehler), 51);
+    QVERIFY(w().EinfachAusdauer[1]->isChecked());
 
     // The next run starts clean and reports no misses of this one.
-    s.meldung.texts.clear();
-    starten(w, start);
-    QCOMPARE(w.Label1->caption(), QString());
-    QCOMPARE(w.stand().GesuchteZahl(), zahlNr(start, 1));
-    treffen(s, 50);
-    QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 0\r\nZeit = 0:0"));
-    QCOMPARE(s.meldung.texts, (QStringList{Alle, Bitte}));
+    s().meldung.texts.clear();
+    starten(w(), start);
+    QCOMPARE(w().Label1->caption(), QString());
+    QCOMPARE(w().stand().GesuchteZahl(), zahlNr(start, 1));
+    treffen(s(), 50);
+    QCOMPARE(w().Label1->caption(), QStringLiteral("Fehlversuche: 0\r\nZeit = 0:0"));
+    QCOMPARE(s().meldung.texts, (QStringList{Alle, Bitte}));
 }
 
 void EinfacherLauf::ersterKlick_data()
@@ -154,25 +152,23 @@ void EinfacherLauf::ersterKlick()
     QFETCH(int, index);
     QFETCH(QString, meldung);
 
-    fakes::Spiel s;
-    einfachStarten(s.w(), start);
-    s.w().Zahllbl_Click(index);
+    einfachStarten(s().w(), start);
+    s().w().Zahllbl_Click(index);
 
     const bool treffer = meldung.isEmpty();
-    QCOMPARE(s.meldung.texts, treffer ? QStringList{} : QStringList{meldung});
-    QCOMPARE(int(s.w().stand().Zaehler), treffer ? 2 : 1);
-    QCOMPARE(int(s.w().fehlversuche()), treffer ? 0 : 1);
-    QCOMPARE(s.w().stand().GesuchteZahl(), zahlNr(start, treffer ? 2 : 1));
+    QCOMPARE(s().meldung.texts, treffer ? QStringList{} : QStringList{meldung});
+    QCOMPARE(int(s().w().stand().Zaehler), treffer ? 2 : 1);
+    QCOMPARE(int(s().w().fehlversuche()), treffer ? 0 : 1);
+    QCOMPARE(s().w().stand().GesuchteZahl(), zahlNr(start, treffer ? 2 : 1));
 }
 
 void EinfacherLauf::gefundeneZahlNochmalIstFehler()
 {
-    fakes::Spiel s;
-    einfachStarten(s.w());
-    treffen(s, 3);
-    s.w().Zahllbl_Click(0);
-    QCOMPARE(s.meldung.texts, QStringList{"Gesuchte Zahl = 4"});
-    QCOMPARE(int(s.w().stand().Zaehler), 4);
+    einfachStarten(s().w());
+    treffen(s(), 3);
+    s().w().Zahllbl_Click(0);
+    QCOMPARE(s().meldung.texts, QStringList{"Gesuchte Zahl = 4"});
+    QCOMPARE(int(s().w().stand().Zaehler), 4);
 }
 
 // The time taken counts the second boundaries of the start's own second,
@@ -196,40 +192,38 @@ void EinfacherLauf::startAufGanzerSekunde()
     QFETCH(QTime, start);
     QFETCH(double, dauer);
     QFETCH(QString, zeit);
-    fakes::Spiel s;
-    s.uhr.stellen(tag, start);
-    einfachStarten(s.w(), &GleicheZahlenHoch);
-    s.uhr.advance(dauer);
-    treffen(s, 50);
-    QCOMPARE(s.w().Label1->caption(), QStringLiteral("Fehlversuche: 0\r\n") + zeit);
+    s().uhr.stellen(tag, start);
+    einfachStarten(s().w(), &GleicheZahlenHoch);
+    s().uhr.advance(dauer);
+    treffen(s(), 50);
+    QCOMPARE(s().w().Label1->caption(), QStringLiteral("Fehlversuche: 0\r\n") + zeit);
 }
 
 // The fourteen endurance lines, with three-digit minutes and a four-digit total,
 // must be readable in full: no line cut at the right, none below the label.
 void EinfacherLauf::ausdauerZeilenPassenInsLabel()
 {
-    fakes::Spiel s;
-    Flinkblick& w = s.w();
-    QVERIFY(zeigen(w));
+    QVERIFY(zeigen(w()));
     QStringList zeilen;
-    s.meldung.whileOpen = [&](const QString& t) {
-        if (t == Bitte) zeilen = w.Label1->text().split(QLatin1Char('\n'));
+    s().meldung.whileOpen = [&](const QString& t) {
+        if (t == Bitte) zeilen = w().Label1->text().split(QLatin1Char('\n'));
     };
-    w.StartBtn_Click();
+    w().StartBtn_Click();
     for (int m = 0; m < 12; ++m) {
-        treffen(s, 95 + m);
-        s.uhr.advance(60);
+        treffen(s(), 95 + m);
+        s().uhr.advance(60);
     }
-    w.Timer12Min_Timer();
+    w().Timer12Min_Timer();
 
     QCOMPARE(zeilen.size(), 14);
     QCOMPARE(zeilen.last(), QStringLiteral("Gesamt: 1206"));
-    const QFontMetrics fm(w.Label1->font());
-    QVERIFY2(14 * fm.lineSpacing() <= w.Label1->height(),
-             qPrintable(QStringLiteral("%1 × 14 > %2").arg(fm.lineSpacing()).arg(w.Label1->height())));
+    const QFontMetrics fm(w().Label1->font());
+    QVERIFY2(14 * fm.lineSpacing() <= w().Label1->height(),
+             qPrintable(QStringLiteral("%1 × 14 > %2").arg(fm.lineSpacing()).arg(w().Label1->height())));
     for (const QString& z : zeilen)
-        QVERIFY2(fm.horizontalAdvance(z) <= w.Label1->width(),
-                 qPrintable(QStringLiteral("%1: %2 > %3").arg(z).arg(fm.horizontalAdvance(z)).arg(w.Label1->width())));
+        QVERIFY2(
+            fm.horizontalAdvance(z) <= w().Label1->width(),
+            qPrintable(QStringLiteral("%1: %2 > %3").arg(z).arg(fm.horizontalAdvance(z)).arg(w().Label1->width())));
 }
 
 // The downward uniform board is built before the mode start restores the window;
@@ -249,24 +243,22 @@ void EinfacherLauf::gleichRunterNachGroessenwechsel()
     QFETCH(int, zustand);
     QFETCH(QSize, groesse);
 
-    fakes::Spiel s;
-    Flinkblick& w = s.w();
-    w.EinfachAusdauer[1]->setChecked(true);
-    QVERIFY(zeigen(w));
+    w().EinfachAusdauer[1]->setChecked(true);
+    QVERIFY(zeigen(w()));
     if (zustand == 2) {
-        w.showMaximized();
-        QTRY_VERIFY(w.width() > 1000);
+        w().showMaximized();
+        QTRY_VERIFY(w().width() > 1000);
     } else if (zustand == 1) {
-        w.showMinimized();
-        QTRY_VERIFY(w.isMinimized());
+        w().showMinimized();
+        QTRY_VERIFY(w().isMinimized());
     } else {
-        w.resize(groesse);
-        QTRY_COMPARE(w.size(), groesse);
+        w().resize(groesse);
+        QTRY_COMPARE(w().size(), groesse);
     }
 
-    w.GleichRunterStartBtn_Click();
-    ladegroesseBleibt(w);
-    QCOMPARE(w.stand().GesuchteZahl(), 50);
+    w().GleichRunterStartBtn_Click();
+    ladegroesseBleibt(w());
+    QCOMPARE(w().stand().GesuchteZahl(), 50);
 }
 
 FLINKBLICK_TEST_MAIN_GROSSER_BILDSCHIRM(EinfacherLauf)

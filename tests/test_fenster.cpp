@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QtTest>
 
-#include "tests/support/Spielhilfe.h"
+#include "tests/support/SpielTest.h"
 #include "ui/Units.h"
 
 namespace {
@@ -27,16 +27,12 @@ QColor hellstesPixel(const QImage& img)
 
 }  // namespace
 
-class FensterTest : public QObject {
+class FensterTest : public SpielTest {
     Q_OBJECT
+public:
+    FensterTest() : SpielTest(true) {}
 
 private slots:
-    void init()
-    {
-        spiel_ = std::make_unique<fakes::Spiel>();
-        QVERIFY(spielhilfe::zeigen(w()));
-    }
-    void cleanup() { spiel_.reset(); }
 
     void steuerelement_data();
     void steuerelement();
@@ -49,10 +45,6 @@ private slots:
     void startknopfReagiertAufTaste_data();
     void startknopfReagiertAufTaste();
     void klickAufLeereFlaecheBewirktNichts();
-
-private:
-    Flinkblick& w() { return spiel_->w(); }
-    std::unique_ptr<fakes::Spiel> spiel_;
 };
 
 void FensterTest::steuerelement_data()
@@ -190,9 +182,9 @@ void FensterTest::spielstandVorDemErstenLauf()
     QCOMPARE(w().stand().ImmerNeuMischen, ui::False);
     QCOMPARE(int(w().fehlversuche()), 0);
     for (ui::Integer n : w().stand().ProMinute) QCOMPARE(int(n), 0);
-    QVERIFY(spiel_->meldung.texts.isEmpty());
+    QVERIFY(s().meldung.texts.isEmpty());
     // Form_Load does not reseed the generator.
-    QCOMPARE(spiel_->zufall.randomizeCount(), 0);
+    QCOMPARE(s().zufall.randomizeCount(), 0);
 }
 
 void FensterTest::optionenUndKontrollkaestchen()
@@ -274,7 +266,7 @@ void FensterTest::klickAufLeereFlaecheBewirktNichts()
     }
     QVERIFY(w().stand().Modus.isEmpty());
     QCOMPARE(int(w().stand().Zaehler), 0);
-    QVERIFY(spiel_->meldung.texts.isEmpty());
+    QVERIFY(s().meldung.texts.isEmpty());
     QVERIFY(w().StartBtn->isVisible());
     QVERIFY(!w().Label1->isVisible());
 }

@@ -1,6 +1,6 @@
-// ui::Label paints its caption itself (one painter, laid-out lines kept for
-// reuse). What it paints must be what a plain QLabel with the same text, font,
-// colours, alignment and size paints, pixel for pixel.
+// ui::Label paints its background and caption itself, in one painter. What it
+// paints must be what a plain QLabel with the same text, font, colours,
+// alignment and size paints, pixel for pixel.
 #include <QLabel>
 #include <QtTest>
 
@@ -120,8 +120,8 @@ void LabelZeichnenTest::wieQLabel()
     QCOMPARE(ist, soll);
 }
 
-// A reused layout must not outlive a change of caption or font: the same label
-// rewritten paints as a new one with the new values does.
+// A change of caption or font shows at once: the same label rewritten paints
+// as a new one with the new values does.
 void LabelZeichnenTest::nachAenderungNeuGezeichnet()
 {
     QWidget eltern;

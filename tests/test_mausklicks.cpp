@@ -1,7 +1,7 @@
 // Play with the mouse on the real widgets of a shown window.
 #include <QTest>
 
-#include "tests/support/Spielhilfe.h"
+#include "tests/support/SpielTest.h"
 
 using namespace spielhilfe;
 
@@ -31,11 +31,12 @@ QPoint leereStelle(const Flinkblick& w)
 }
 }  // namespace
 
-class Mausklicks : public QObject {
+class Mausklicks : public SpielTest {
     Q_OBJECT
+public:
+    Mausklicks() : SpielTest(true) {}
+
 private slots:
-    void init();
-    void cleanup();
     void ganzerLauf_data();
     void ganzerLauf();
     void doppelklickZaehltEinmal_data();
@@ -43,21 +44,7 @@ private slots:
     void klickAufLeereStellen();
     void losgelassenNebenDemLabel();
     void nurDieLinkeTasteKlickt();
-
-private:
-    std::unique_ptr<fakes::Spiel> s_;
 };
-
-void Mausklicks::init()
-{
-    s_ = std::make_unique<fakes::Spiel>();
-    QVERIFY(zeigen(s_->w()));
-}
-
-void Mausklicks::cleanup()
-{
-    s_.reset();
-}
 
 void Mausklicks::ganzerLauf_data()
 {
@@ -73,34 +60,32 @@ void Mausklicks::ganzerLauf()
 {
     QFETCH(int, knopf);
     QFETCH(bool, fenster);
-    fakes::Spiel& s = *s_;
-    Flinkblick& w = s.w();
     const auto drueck = [&](QWidget* c) {
         if (fenster)
-            klick(w, c);
+            klick(w(), c);
         else
             QTest::mouseClick(c, Qt::LeftButton);
     };
-    klick(w, w.EinfachAusdauer[1]->mapTo(&w, QPoint(8, w.EinfachAusdauer[1]->height() / 2)));
-    QVERIFY(w.EinfachAusdauer[1]->isChecked());
-    drueck(knopf == 0 ? w.StartBtn : w.GleichRunterStartBtn);
-    QCOMPARE(sichtbaresMenue(w), 0);
-    QCOMPARE(sichtbareZahlen(w), 50);
+    klick(w(), w().EinfachAusdauer[1]->mapTo(&w(), QPoint(8, w().EinfachAusdauer[1]->height() / 2)));
+    QVERIFY(w().EinfachAusdauer[1]->isChecked());
+    drueck(knopf == 0 ? w().StartBtn : w().GleichRunterStartBtn);
+    QCOMPARE(sichtbaresMenue(w()), 0);
+    QCOMPARE(sichtbareZahlen(w()), 50);
 
     // A wrong number first, then every sought number in turn.
     const int falsch = knopf == 0 ? 10 : 3;
-    drueck(w.Zahllbl[falsch]);
-    QCOMPARE(s.meldung.texts, QStringList{knopf == 0 ? "Gesuchte Zahl = 1" : "Gesuchte Zahl = 50"});
+    drueck(w().Zahllbl[falsch]);
+    QCOMPARE(s().meldung.texts, QStringList{knopf == 0 ? "Gesuchte Zahl = 1" : "Gesuchte Zahl = 50"});
     for (int z = 1; z <= 50; ++z) {
         const int i = (knopf == 0 ? z : 51 - z) - 1;
-        QVERIFY(w.Zahllbl[i]->isVisible());
-        drueck(w.Zahllbl[i]);
-        if (z < 50) QCOMPARE(int(w.stand().Zaehler), z + 1);
+        QVERIFY(w().Zahllbl[i]->isVisible());
+        drueck(w().Zahllbl[i]);
+        if (z < 50) QCOMPARE(int(w().stand().Zaehler), z + 1);
     }
-    QCOMPARE(s.meldung.texts.mid(1), (QStringList{Alle, Bitte}));
-    QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 1\r\nZeit = 0:0"));
-    QCOMPARE(sichtbaresMenue(w), 9);
-    QVERIFY(w.StartBtn->isVisible());
+    QCOMPARE(s().meldung.texts.mid(1), (QStringList{Alle, Bitte}));
+    QCOMPARE(w().Label1->caption(), QStringLiteral("Fehlversuche: 1\r\nZeit = 0:0"));
+    QCOMPARE(sichtbaresMenue(w()), 9);
+    QVERIFY(w().StartBtn->isVisible());
 }
 
 // The second click of a double click is no click of its own: it neither finds
@@ -119,11 +104,9 @@ void Mausklicks::doppelklickZaehltEinmal_data()
 void Mausklicks::doppelklickZaehltEinmal()
 {
     QFETCH(bool, fenster);
-    fakes::Spiel& s = *s_;
-    Flinkblick& w = s.w();
     const auto doppel = [&](ui::Label* l) {
         if (fenster)
-            QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, mitte(w, l));
+            QTest::mouseDClick(w().windowHandle(), Qt::LeftButton, {}, mitte(w(), l));
         else {
             QTest::mousePress(l, Qt::LeftButton);
             QTest::mouseRelease(l, Qt::LeftButton);
@@ -131,69 +114,63 @@ void Mausklicks::doppelklickZaehltEinmal()
             QTest::mouseRelease(l, Qt::LeftButton);
         }
     };
-    klick(w, w.Gleiche_Zahlen);
-    doppel(w.Zahllbl[0]);
-    QCOMPARE(int(w.stand().Zaehler), 2);
-    QCOMPARE(s.meldung.texts, QStringList{});
-    QCOMPARE(int(w.fehlversuche()), 0);
-    doppel(w.Zahllbl[1]);
-    doppel(w.Zahllbl[0]);
-    QCOMPARE(int(w.stand().Zaehler), 3);
-    QCOMPARE(s.meldung.texts, QStringList{"Gesuchte Zahl = 3"});
+    klick(w(), w().Gleiche_Zahlen);
+    doppel(w().Zahllbl[0]);
+    QCOMPARE(int(w().stand().Zaehler), 2);
+    QCOMPARE(s().meldung.texts, QStringList{});
+    QCOMPARE(int(w().fehlversuche()), 0);
+    doppel(w().Zahllbl[1]);
+    doppel(w().Zahllbl[0]);
+    QCOMPARE(int(w().stand().Zaehler), 3);
+    QCOMPARE(s().meldung.texts, QStringList{"Gesuchte Zahl = 3"});
 }
 
 void Mausklicks::klickAufLeereStellen()
 {
-    fakes::Spiel& s = *s_;
-    Flinkblick& w = s.w();
-    const QPoint imMenue = leereStelle(w);
+    const QPoint imMenue = leereStelle(w());
     QVERIFY(imMenue.x() >= 0);
-    klick(w, imMenue);
-    QCOMPARE(sichtbaresMenue(w), 9);
-    QCOMPARE(int(w.stand().Zaehler), 0);
+    klick(w(), imMenue);
+    QCOMPARE(sichtbaresMenue(w()), 9);
+    QCOMPARE(int(w().stand().Zaehler), 0);
 
-    klick(w, w.BuntRunterStartBtn);
-    const QPoint imSpiel = leereStelle(w);
+    klick(w(), w().BuntRunterStartBtn);
+    const QPoint imSpiel = leereStelle(w());
     QVERIFY(imSpiel.x() >= 0);
-    for (int i = 0; i < 3; ++i) klick(w, imSpiel);
-    QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, imSpiel);
-    QCOMPARE(int(w.stand().Zaehler), 1);
-    QCOMPARE(s.meldung.texts, QStringList{});
-    QCOMPARE(int(w.fehlversuche()), 0);
-    QCOMPARE(sichtbareZahlen(w), 50);
+    for (int i = 0; i < 3; ++i) klick(w(), imSpiel);
+    QTest::mouseDClick(w().windowHandle(), Qt::LeftButton, {}, imSpiel);
+    QCOMPARE(int(w().stand().Zaehler), 1);
+    QCOMPARE(s().meldung.texts, QStringList{});
+    QCOMPARE(int(w().fehlversuche()), 0);
+    QCOMPARE(sichtbareZahlen(w()), 50);
 }
 
 // Pressed on the sought label but released beside it: no click.
 void Mausklicks::losgelassenNebenDemLabel()
 {
-    fakes::Spiel& s = *s_;
-    Flinkblick& w = s.w();
-    klick(w, w.StartBtn);
-    ui::Label* l = w.Zahllbl[0];
+    klick(w(), w().StartBtn);
+    ui::Label* l = w().Zahllbl[0];
     QTest::mousePress(l, Qt::LeftButton);
     QTest::mouseRelease(l, Qt::LeftButton, {}, QPoint(l->width() + 5, l->height() / 2));
-    QCOMPARE(int(w.stand().Zaehler), 1);
-    QCOMPARE(s.meldung.texts, QStringList{});
+    QCOMPARE(int(w().stand().Zaehler), 1);
+    QCOMPARE(s().meldung.texts, QStringList{});
     QTest::mouseClick(l, Qt::LeftButton);
-    QCOMPARE(int(w.stand().Zaehler), 2);
+    QCOMPARE(int(w().stand().Zaehler), 2);
 }
 
 // Right and middle button clicks are no clicks, neither hit nor miss; nor does a
 // left release end a press of another button.
 void Mausklicks::nurDieLinkeTasteKlickt()
 {
-    fakes::Spiel& s = *s_;
-    Flinkblick& w = s.w();
-    klick(w, w.StartBtn);
-    ui::Label* gesucht = w.Zahllbl[0];
+    klick(w(), w().StartBtn);
+    ui::Label* gesucht = w().Zahllbl[0];
     QTest::mouseClick(gesucht, Qt::RightButton);
-    QTest::mouseClick(w.Zahllbl[7], Qt::MiddleButton);
+    QTest::mouseClick(w().Zahllbl[7], Qt::MiddleButton);
     QTest::mousePress(gesucht, Qt::RightButton);
     QTest::mouseRelease(gesucht, Qt::LeftButton);
-    QCOMPARE(int(w.stand().Zaehler), 1);
-    QCOMPARE(s.meldung.texts, QStringList{});
+    QCOMPARE(int(w().stand().Zaehler), 1);
+    QCOMPARE(s().meldung.texts, QStringList{});
     QTest::mouseClick(gesucht, Qt::LeftButton);
-    QCOMPARE(int(w.stand().Zaehler), 2);
+    QCOMPARE(int(w().stand().Zaehler), 2);
 }
 
 QTEST_MAIN(Mausklicks)

@@ -5,11 +5,11 @@
 #include <QtTest>
 
 #include "tests/support/Kasten.h"
-#include "tests/support/Spielhilfe.h"
+#include "tests/support/SpielTest.h"
 
 using kasten::KastenBeobachter;
 
-class MeldungTest : public QObject {
+class MeldungTest : public SpielTest {
     Q_OBJECT
 
 private slots:
@@ -32,29 +32,28 @@ void MeldungTest::fehlklickWartetAufDieMeldung()
 {
     QFETCH(bool, abwaerts);
     QFETCH(QString, text);
-    fakes::Spiel s;
-    spielhilfe::einfachStarten(s.w(), abwaerts ? &BunteZahlenRunter : &BunteZahlenHoch);
-    QCOMPARE(s.w().stand().Ausdauer, ui::False);
+    spielhilfe::einfachStarten(s().w(), abwaerts ? &BunteZahlenRunter : &BunteZahlenHoch);
+    QCOMPARE(s().w().stand().Ausdauer, ui::False);
 
     int fehlerWaehrendOffen = -1;
     bool offen = false;
-    s.meldung.whileOpen = [&](const QString&) {
-        fehlerWaehrendOffen = int(s.w().fehlversuche());
-        offen = s.w().fehlermeldungOffen();
+    s().meldung.whileOpen = [&](const QString&) {
+        fehlerWaehrendOffen = int(s().w().fehlversuche());
+        offen = s().w().fehlermeldungOffen();
     };
-    s.fehler();
+    s().fehler();
 
-    QCOMPARE(s.meldung.texts, QStringList{text});
+    QCOMPARE(s().meldung.texts, QStringList{text});
     // The miss is counted only after the box has been closed.
     QVERIFY(offen);
     QCOMPARE(fehlerWaehrendOffen, 0);
-    QVERIFY(!s.w().fehlermeldungOffen());
-    QCOMPARE(int(s.w().fehlversuche()), 1);
-    QCOMPARE(int(s.w().stand().Zaehler), 1);
+    QVERIFY(!s().w().fehlermeldungOffen());
+    QCOMPARE(int(s().w().fehlversuche()), 1);
+    QCOMPARE(int(s().w().stand().Zaehler), 1);
 
-    s.fehler();
-    QCOMPARE(s.meldung.texts, (QStringList{text, text}));
-    QCOMPARE(int(s.w().fehlversuche()), 2);
+    s().fehler();
+    QCOMPARE(s().meldung.texts, (QStringList{text, text}));
+    QCOMPARE(int(s().w().fehlversuche()), 2);
 }
 
 void MeldungTest::qtKastenMitEinemOkKnopf()

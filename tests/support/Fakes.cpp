@@ -33,12 +33,9 @@ float ScriptedRandom::next()
         queue_.pop_front();
         return r;
     }
-    state_ += 0x9E3779B97F4A7C15ULL;
-    std::uint64_t z = state_;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    z ^= z >> 31;
-    return static_cast<float>(z >> 40) * 0x1p-24f;
+    // A plain 64-bit linear congruential step; the top 24 bits make the value.
+    state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<float>(state_ >> 40) * 0x1p-24f;
 }
 
 void AnsweringMessageBox::MsgBox(const QString& text)
