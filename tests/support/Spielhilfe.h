@@ -76,6 +76,14 @@ inline void jeStil()
     QTest::newRow("gleich") << Stil::Gleich;
 }
 
+// A Boolean column with a row for each value, the false one first.
+inline void jaNein(const char* spalte, const char* nein, const char* ja)
+{
+    QTest::addColumn<bool>(spalte);
+    QTest::newRow(nein) << false;
+    QTest::newRow(ja) << true;
+}
+
 // The number sought as the z-th of a board, worked out apart from the game.
 inline int zahlNr(Start s, int z)
 {
