@@ -100,6 +100,32 @@ private slots:
         ladegroesseBleibt(w());
     }
 
+    // The fourteen lines of an endurance run with 4 misses, as the player reads them.
+    void ergebnisZeilen()
+    {
+        w().StartBtn_Click();
+        for (int i = 0; i < 4; ++i) s().fehler();
+        for (int n : {20, 25, 22, 30, 28, 31, 27, 29, 33, 30, 26, 24}) {
+            treffen(s(), n);
+            s().uhr.advance(60);
+        }
+        w().Timer12Min_Timer();
+        QCOMPARE(w().Label1->caption(), QStringLiteral("Fehlversuche: 4\r\n"
+                                                       "In der 1. Minute gefundene Zahlen: 20\r\n"
+                                                       "In der 2. Minute gefundene Zahlen: 25\r\n"
+                                                       "In der 3. Minute gefundene Zahlen: 22\r\n"
+                                                       "In der 4. Minute gefundene Zahlen: 30\r\n"
+                                                       "In der 5. Minute gefundene Zahlen: 28\r\n"
+                                                       "In der 6. Minute gefundene Zahlen: 31\r\n"
+                                                       "In der 7. Minute gefundene Zahlen: 27\r\n"
+                                                       "In der 8. Minute gefundene Zahlen: 29\r\n"
+                                                       "In der 9. Minute gefundene Zahlen: 33\r\n"
+                                                       "In der 10. Minute gefundene Zahlen: 30\r\n"
+                                                       "In der 11. Minute gefundene Zahlen: 26\r\n"
+                                                       "In der 12. Minute gefundene Zahlen: 24\r\n"
+                                                       "Gesamt: 325"));
+    }
+
     void trefferJeMinute()
     {
         w().StartBtn_Click();
@@ -124,7 +150,7 @@ private slots:
 
         w().Timer12Min_Timer();
         QCOMPARE(s().meldung.texts, (QStringList{Um, Bitte}));
-        QCOMPARE(w().Label1->caption(), ausdauerText(0, Minuten{2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
+        QCOMPARE(w().Label1->caption(), ausdauerText(0, Minuten{2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}, 4));
         QCOMPARE(int(w().stand().ProMinute[12]), 2);  // with the time-up hit
     }
 
@@ -134,12 +160,13 @@ private slots:
         QTest::addColumn<bool>("mischen");
         QTest::addColumn<int>("rest");  // hits on the board the time-up cuts short
         QTest::addColumn<int>("letzter");
+        QTest::addColumn<int>("gesamt");
 
-        QTest::newRow("bunt hoch, 17 Zahlen") << &BunteZahlenHoch << false << 17 << 49;
-        QTest::newRow("bunt runter, 17 Zahlen") << &BunteZahlenRunter << false << 17 << 0;
-        QTest::newRow("gleich hoch, neu mischen") << &GleicheZahlenHoch << true << 3 << 49;
-        QTest::newRow("gleich runter, neu mischen, 49 Zahlen") << &GleicheZahlenRunter << true << 49 << 0;
-        QTest::newRow("gleich runter, frisches Brett") << &GleicheZahlenRunter << false << 0 << 0;
+        QTest::newRow("bunt hoch, 17 Zahlen") << &BunteZahlenHoch << false << 17 << 49 << 67;
+        QTest::newRow("bunt runter, 17 Zahlen") << &BunteZahlenRunter << false << 17 << 0 << 67;
+        QTest::newRow("gleich hoch, neu mischen") << &GleicheZahlenHoch << true << 3 << 49 << 53;
+        QTest::newRow("gleich runter, neu mischen, 49 Zahlen") << &GleicheZahlenRunter << true << 49 << 0 << 99;
+        QTest::newRow("gleich runter, frisches Brett") << &GleicheZahlenRunter << false << 0 << 0 << 50;
     }
 
     void zeitUm()
@@ -148,6 +175,7 @@ private slots:
         QFETCH(bool, mischen);
         QFETCH(int, rest);
         QFETCH(int, letzter);
+        QFETCH(int, gesamt);
 
         w().ImmerNeuMischenChk->setValue(mischen ? 1 : 0);
         starten(w(), start);
@@ -174,7 +202,7 @@ private slots:
         Minuten m{};
         m[0] = 50;
         m[6] = rest;
-        QCOMPARE(w().Label1->caption(), ausdauerText(3, m));
+        QCOMPARE(w().Label1->caption(), ausdauerText(3, m, gesamt));
         QVERIFY(!w().Label1->caption().endsWith(ui::CrLf));
         QCOMPARE(w().stand().Modus, QString());
         QCOMPARE(int(w().stand().Zaehler), 51);
@@ -205,7 +233,7 @@ private slots:
         s().uhr.advance(0.5);
         w().Timer12Min_Timer();
         QCOMPARE(s().meldung.texts, (QStringList{Um, Bitte}));
-        QCOMPARE(w().Label1->caption(), ausdauerText(0, Minuten{5}));
+        QCOMPARE(w().Label1->caption(), ausdauerText(0, Minuten{5}, 5));
     }
 
     void naechsterLaufBeginntBeiNull()
@@ -224,7 +252,7 @@ private slots:
         treffen(s(), 4);
         s().uhr.advance(630);
         w().Timer12Min_Timer();
-        QCOMPARE(w().Label1->caption(), ausdauerText(0, Minuten{5, 4}));
+        QCOMPARE(w().Label1->caption(), ausdauerText(0, Minuten{5, 4}, 9));
         QCOMPARE(int(w().stand().ProMinute[12]), 2);  // never reset: one time-up hit per run
     }
 
@@ -277,7 +305,7 @@ private slots:
 
         w().Timer12Min_Timer();
         QCOMPARE(s().meldung.texts, (QStringList{"Gesuchte Zahl = 4", Um, Bitte}));
-        QCOMPARE(w().Label1->caption(), ausdauerText(1, Minuten{3}));
+        QCOMPARE(w().Label1->caption(), ausdauerText(1, Minuten{3}, 3));
         QCOMPARE(int(w().fehlversuche()), 0);
         QCOMPARE(w().Timer12Min->interval(), 0);
     }
@@ -311,7 +339,7 @@ private slots:
             QCOMPARE(s.meldung.texts, QStringList{});
             s.uhr.advance(50);
             w.Timer12Min_Timer();  // 720 s
-            QCOMPARE(w.Label1->caption(), ausdauerText(0, Minuten{10, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 10}));
+            QCOMPARE(w.Label1->caption(), ausdauerText(0, Minuten{10, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 10}, 30));
         }
         {
             fakes::Spiel s;
@@ -337,7 +365,7 @@ private slots:
         w().Timer12Min_Timer();
         QCOMPARE(s().meldung.texts, (QStringList{Um, Bitte}));
         QCOMPARE(int(w().stand().ProMinute[12]), 2);
-        QCOMPARE(w().Label1->caption(), ausdauerText(0, Minuten{7}));
+        QCOMPARE(w().Label1->caption(), ausdauerText(0, Minuten{7}, 7));
         QCOMPARE(sichtbaresMenue(w()), 9);
     }
 

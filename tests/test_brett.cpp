@@ -286,27 +286,18 @@ private slots:
     // The six draws of a label, in order, give red, green, blue, face, slant and size.
     void bunteStilZuegeBestimmenDenStil()
     {
+        // Every label draws red 0.5, green 0.25, blue 0.75, face 0.45, slant 0.6
+        // and size 0.85, then its slot.
+        for (int i = 0; i < 50; ++i)
+            skriptFuerLabel(zufall(), Stil::Bunt, {zugFuer(49 - i)}, {0.5f, 0.25f, 0.75f, 0.45f, 0.6f, 0.85f});
         w().BunteAufbauen();
-        int label = -1;
-        std::vector<float> zuege;
-        for (const auto& e : trace_.events) {
-            if (e.kind == RecordingTrace::Kind::Draw) zuege.push_back(e.value.toFloat());
-            if (e.kind != RecordingTrace::Kind::Write) continue;
-            if (e.property == Property::Alignment) {
-                label = e.control;
-                zuege.clear();
-            }
-            if (e.property != Property::FontSize) continue;
-            QCOMPARE(zuege.size(), std::size_t{6});
-            const auto ganz = [](float r, int n) { return static_cast<int>(std::floor(double(r) * n)); };
-            const ui::Label& l = *w().Zahllbl[static_cast<std::size_t>(label)];
-            QCOMPARE(l.foreColor(),
-                     ui::RGB(56 + ganz(zuege[0], 200), 56 + ganz(zuege[1], 200), 56 + ganz(zuege[2], 200)));
-            QCOMPARE(l.fontName(), QLatin1String(board::BunteSchriften[static_cast<std::size_t>(ganz(zuege[3], 5))]));
-            QCOMPARE(l.fontItalic(), zuege[4] >= 0.5f);
-            GENAU(l.fontSize(), float(ganz(zuege[5], 5) * 5 + 10));
+        QCOMPARE(zufall().pending(), std::size_t{0});
+        for (const ui::Label* l : w().Zahllbl) {
+            QCOMPARE(l->foreColor(), ui::RGB(156, 106, 206));
+            QCOMPARE(l->fontName(), QStringLiteral("Dauphin"));
+            QVERIFY(l->fontItalic());
+            GENAU(l->fontSize(), 30.0f);
         }
-        QCOMPARE(label, 49);
     }
 
     void randomizeVorJedemAufbau_data() { jeStilPaar(); }
@@ -470,10 +461,17 @@ private slots:
         QTest::addColumn<Stil>("stil");
         QTest::addColumn<double>("breite");
         QTest::addColumn<double>("hoehe");
-        const QSizeF groessen[] = {{10007, 7777}, {15013, 11017}, {3001, 2003}};
+        QTest::addColumn<QList<float>>("zelle");  // width, height; left and top of slots 0 and 49
+        // The window takes whole pixels: 10005 × 7770, 15015 × 11010, 3000 × 2010 twips.
+        const struct {
+            double breite, hoehe;
+            QList<float> zelle;
+        } groessen[] = {{10007, 7777, {833.75f, 1295, 833.75f, 647.5f, 8337.5f, 5827.5f}},
+                        {15013, 11017, {1251.25f, 1835, 1251.25f, 917.5f, 12512.5f, 8257.5f}},
+                        {3001, 2003, {250, 335, 250, 167.5f, 2500, 1507.5f}}};
         for (Stil s : {Stil::Bunt, Stil::Gleich})
-            for (const QSizeF g : groessen)
-                QTest::addRow("%s: %g x %g", name(s), g.width(), g.height()) << s << g.width() << g.height();
+            for (const auto& g : groessen)
+                QTest::addRow("%s: %g x %g", name(s), g.breite, g.hoehe) << s << g.breite << g.hoehe << g.zelle;
     }
 
     // A build after a resize follows the new size: nothing of the earlier build
@@ -483,23 +481,22 @@ private slots:
         QFETCH(Stil, stil);
         QFETCH(double, breite);
         QFETCH(double, hoehe);
+        QFETCH(QList<float>, zelle);
         bauen(w(), stil);
         w().setOuterWidthTwips(breite);
         w().setOuterHeightTwips(hoehe);
-        const double W = w().outerWidthTwips(), H = w().outerHeightTwips();
-        QVERIFY(std::abs(W - breite) <= 7.5 && std::abs(H - hoehe) <= 7.5);
-        QVERIFY(std::fmod(W, 12) != 0 || std::fmod(H, 12) != 0);
 
+        // Label 0 takes slot 0, label 7 slot 49.
         for (int s = 0; s < 50; ++s) skriptFuerLabel(zufall(), stil, {zugFuer((s * 7) % 50)});
         bauen(w(), stil);
-        for (int i = 0; i < 50; ++i) {
-            const ui::Label& l = *w().Zahllbl[static_cast<std::size_t>(i)];
-            const int s = (i * 7) % 50;
-            GENAU(l.widthTwips(), float(W / 12));
-            GENAU(l.heightTwips(), float(H / 6));
-            GENAU(l.left(), float((W / 12) * (s % 10) + W / 12));
-            GENAU(l.top(), float((s / 10) * (H / 6) + H / 12));
+        for (const ui::Label* l : w().Zahllbl) {
+            GENAU(l->widthTwips(), zelle[0]);
+            GENAU(l->heightTwips(), zelle[1]);
         }
+        GENAU(w().Zahllbl[0]->left(), zelle[2]);
+        GENAU(w().Zahllbl[0]->top(), zelle[3]);
+        GENAU(w().Zahllbl[7]->left(), zelle[4]);
+        GENAU(w().Zahllbl[7]->top(), zelle[5]);
     }
 
     void aufbauUeberSichtbaremBrettVerbirgtNichts_data() { jeStilPaar(); }

@@ -132,14 +132,11 @@ inline void treffen(fakes::Spiel& s, int n)
 }
 
 // The results text of an endurance run, line by line as the player reads it.
-inline QString ausdauerText(int fehler, const std::array<int, 12>& proMinute)
+inline QString ausdauerText(int fehler, const std::array<int, 12>& proMinute, int gesamt)
 {
     QStringList z{QStringLiteral("Fehlversuche: %1").arg(fehler)};
-    int gesamt = 0;
-    for (int m = 0; m < 12; ++m) {
+    for (int m = 0; m < 12; ++m)
         z << QStringLiteral("In der %1. Minute gefundene Zahlen: %2").arg(m + 1).arg(proMinute[m]);
-        gesamt += proMinute[m];
-    }
     z << QStringLiteral("Gesamt: %1").arg(gesamt);
     return z.join(ui::CrLf);
 }
