@@ -43,6 +43,8 @@ class LaufzeitTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // ---- random numbers -------------------------------------------------
+
     void rndBleibtUnterEins()
     {
         ui::SystemRandom r;
@@ -65,111 +67,6 @@ private slots:
         QCOMPARE(int(std::floor(double(oben) * 50)), 49);
         QCOMPARE(int(oben * 50.0f), 49);
         QCOMPARE(int(std::floor(double(oben) * 200)) + 56, 255);
-    }
-
-    void rasterOhneLueckenUndUeberlappung_data()
-    {
-        QTest::addColumn<double>("W");
-        QTest::addColumn<double>("H");
-        QTest::addColumn<int>("links");   // pixel edge of the grid's left side
-        QTest::addColumn<int>("rechts");  // and of its right side
-        QTest::newRow("12000 x 9600") << 12000.0 << 9600.0 << 67 << 733;
-        QTest::newRow("11987 x 9613") << 11987.0 << 9613.0 << 67 << 733;
-        QTest::newRow("9001 x 7003") << 9001.0 << 7003.0 << 50 << 550;
-        QTest::newRow("15013 x 11111") << 15013.0 << 11111.0 << 83 << 917;
-        QTest::newRow("12001 x 9599") << 12001.0 << 9599.0 << 67 << 733;
-    }
-
-    void rasterOhneLueckenUndUeberlappung()
-    {
-        QFETCH(double, W);
-        QFETCH(double, H);
-        QFETCH(int, links);
-        QFETCH(int, rechts);
-        std::set<int> breiten, hoehen;
-        for (int s = 0; s < 50; ++s) {
-            const QRect r = zelle(W, H, s);
-            QVERIFY(!r.isEmpty());
-            breiten.insert(r.width());
-            hoehen.insert(r.height());
-            const int col = s % 10, row = s / 10;
-            if (col < 9) {
-                const QRect rechts = zelle(W, H, s + 1);
-                QVERIFY2(rechts.left() == r.left() + r.width(),
-                         qPrintable(QStringLiteral("Spalte %1/%2, Zeile %3").arg(col).arg(col + 1).arg(row)));
-                QCOMPARE(rechts.top(), r.top());
-                QCOMPARE(rechts.height(), r.height());
-            }
-            if (row < 4) {
-                const QRect unten = zelle(W, H, s + 10);
-                QVERIFY2(unten.top() == r.top() + r.height(),
-                         qPrintable(QStringLiteral("Zeile %1/%2, Spalte %3").arg(row).arg(row + 1).arg(col)));
-                QCOMPARE(unten.left(), r.left());
-                QCOMPARE(unten.width(), r.width());
-            }
-        }
-        // Rounding the edges lets a cell be one pixel wider than its neighbour, never more.
-        QVERIFY(*breiten.rbegin() - *breiten.begin() <= 1);
-        QVERIFY(*hoehen.rbegin() - *hoehen.begin() <= 1);
-        // The grid spans from one twelfth to eleven twelfths of the width.
-        QCOMPARE(zelle(W, H, 0).left(), links);
-        QCOMPARE(zelle(W, H, 9).left() + zelle(W, H, 9).width(), rechts);
-    }
-
-    void integerSaettigt_data()
-    {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("delta");
-        QTest::addColumn<int>("erwartet");
-        QTest::newRow("bis zur Grenze") << 32766 << 1 << 32767;
-        QTest::newRow("über +32767") << 32767 << 1 << 32767;
-        QTest::newRow("weit über +32767") << 30000 << 10000 << 32767;
-        QTest::newRow("bis -32768") << -32767 << -1 << -32768;
-        QTest::newRow("unter -32768") << -32768 << -1 << -32768;
-        QTest::newRow("weit unter -32768") << -30000 << -10000 << -32768;
-        QTest::newRow("zurück von der Grenze") << 32767 << -1 << 32766;
-        QTest::newRow("gewöhnlich") << 50 << 1 << 51;
-    }
-
-    void integerSaettigt()
-    {
-        QFETCH(int, start);
-        QFETCH(int, delta);
-        QFETCH(int, erwartet);
-
-        ui::Integer a = start;
-        a += delta;
-        QCOMPARE(int(a), erwartet);
-
-        ui::Integer b = start;
-        b -= -delta;
-        QCOMPARE(int(b), erwartet);
-
-        QCOMPARE(int(ui::Integer(start) + ui::Integer(delta)), erwartet);
-        QCOMPARE(int(ui::Integer(start) - ui::Integer(-delta)), erwartet);
-        // Construction from an out-of-range int clamps too.
-        QCOMPARE(int(ui::Integer(start + delta)), erwartet);
-    }
-
-    void proMinuteBleibtImFeld_data()
-    {
-        QTest::addColumn<long long>("minute");
-        QTest::addColumn<int>("feld");
-        QTest::newRow("erste Minute") << 0LL << 0;
-        QTest::newRow("zwölfte Minute") << 11LL << 11;
-        QTest::newRow("nach 720 s") << 12LL << 12;
-        QTest::newRow("weit danach") << 13LL << 12;
-        QTest::newRow("sehr weit danach") << 1'000'000'000'000LL << 12;
-        QTest::newRow("vor dem Start") << -1LL << 0;
-    }
-
-    void proMinuteBleibtImFeld()
-    {
-        QFETCH(long long, minute);
-        QFETCH(int, feld);
-        Spielstand s;
-        s.ProMinuteAt(minute) += 1;
-        for (int i = 0; i < 13; ++i) QCOMPARE(int(s.ProMinute[std::size_t(i)]), i == feld ? 1 : 0);
     }
 
     void randomizeWiederholtKeineFolge()
@@ -235,6 +132,117 @@ private slots:
         const double chi = chiQuadrat(buckets, n);
         QVERIFY2(chi < 100.0, qPrintable(QString::number(chi)));
     }
+
+    // ---- lengths --------------------------------------------------------
+
+    void rasterOhneLueckenUndUeberlappung_data()
+    {
+        QTest::addColumn<double>("W");
+        QTest::addColumn<double>("H");
+        QTest::addColumn<int>("links");   // pixel edge of the grid's left side
+        QTest::addColumn<int>("rechts");  // and of its right side
+        QTest::newRow("12000 x 9600") << 12000.0 << 9600.0 << 67 << 733;
+        QTest::newRow("11987 x 9613") << 11987.0 << 9613.0 << 67 << 733;
+        QTest::newRow("9001 x 7003") << 9001.0 << 7003.0 << 50 << 550;
+        QTest::newRow("15013 x 11111") << 15013.0 << 11111.0 << 83 << 917;
+        QTest::newRow("12001 x 9599") << 12001.0 << 9599.0 << 67 << 733;
+    }
+
+    void rasterOhneLueckenUndUeberlappung()
+    {
+        QFETCH(double, W);
+        QFETCH(double, H);
+        QFETCH(int, links);
+        QFETCH(int, rechts);
+        std::set<int> breiten, hoehen;
+        for (int s = 0; s < 50; ++s) {
+            const QRect r = zelle(W, H, s);
+            QVERIFY(!r.isEmpty());
+            breiten.insert(r.width());
+            hoehen.insert(r.height());
+            const int col = s % 10, row = s / 10;
+            if (col < 9) {
+                const QRect rechts = zelle(W, H, s + 1);
+                QVERIFY2(rechts.left() == r.left() + r.width(),
+                         qPrintable(QStringLiteral("Spalte %1/%2, Zeile %3").arg(col).arg(col + 1).arg(row)));
+                QCOMPARE(rechts.top(), r.top());
+                QCOMPARE(rechts.height(), r.height());
+            }
+            if (row < 4) {
+                const QRect unten = zelle(W, H, s + 10);
+                QVERIFY2(unten.top() == r.top() + r.height(),
+                         qPrintable(QStringLiteral("Zeile %1/%2, Spalte %3").arg(row).arg(row + 1).arg(col)));
+                QCOMPARE(unten.left(), r.left());
+                QCOMPARE(unten.width(), r.width());
+            }
+        }
+        // Rounding the edges lets a cell be one pixel wider than its neighbour, never more.
+        QVERIFY(*breiten.rbegin() - *breiten.begin() <= 1);
+        QVERIFY(*hoehen.rbegin() - *hoehen.begin() <= 1);
+        // The grid spans from one twelfth to eleven twelfths of the width.
+        QCOMPARE(zelle(W, H, 0).left(), links);
+        QCOMPARE(zelle(W, H, 9).left() + zelle(W, H, 9).width(), rechts);
+    }
+
+    // ---- counters -------------------------------------------------------
+
+    void integerSaettigt_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<int>("erwartet");
+        QTest::newRow("bis zur Grenze") << 32766 << 1 << 32767;
+        QTest::newRow("über +32767") << 32767 << 1 << 32767;
+        QTest::newRow("weit über +32767") << 30000 << 10000 << 32767;
+        QTest::newRow("bis -32768") << -32767 << -1 << -32768;
+        QTest::newRow("unter -32768") << -32768 << -1 << -32768;
+        QTest::newRow("weit unter -32768") << -30000 << -10000 << -32768;
+        QTest::newRow("zurück von der Grenze") << 32767 << -1 << 32766;
+        QTest::newRow("gewöhnlich") << 50 << 1 << 51;
+    }
+
+    void integerSaettigt()
+    {
+        QFETCH(int, start);
+        QFETCH(int, delta);
+        QFETCH(int, erwartet);
+
+        ui::Integer a = start;
+        a += delta;
+        QCOMPARE(int(a), erwartet);
+
+        ui::Integer b = start;
+        b -= -delta;
+        QCOMPARE(int(b), erwartet);
+
+        QCOMPARE(int(ui::Integer(start) + ui::Integer(delta)), erwartet);
+        QCOMPARE(int(ui::Integer(start) - ui::Integer(-delta)), erwartet);
+        // Construction from an out-of-range int clamps too.
+        QCOMPARE(int(ui::Integer(start + delta)), erwartet);
+    }
+
+    void proMinuteBleibtImFeld_data()
+    {
+        QTest::addColumn<long long>("minute");
+        QTest::addColumn<int>("feld");
+        QTest::newRow("erste Minute") << 0LL << 0;
+        QTest::newRow("zwölfte Minute") << 11LL << 11;
+        QTest::newRow("nach 720 s") << 12LL << 12;
+        QTest::newRow("weit danach") << 13LL << 12;
+        QTest::newRow("sehr weit danach") << 1'000'000'000'000LL << 12;
+        QTest::newRow("vor dem Start") << -1LL << 0;
+    }
+
+    void proMinuteBleibtImFeld()
+    {
+        QFETCH(long long, minute);
+        QFETCH(int, feld);
+        Spielstand s;
+        s.ProMinuteAt(minute) += 1;
+        for (int i = 0; i < 13; ++i) QCOMPARE(int(s.ProMinute[std::size_t(i)]), i == feld ? 1 : 0);
+    }
+
+    // ---- date and time --------------------------------------------------
 
     void dateDiffZaehltSekundengrenzen_data()
     {
@@ -305,6 +313,8 @@ private slots:
         uhr.advance(dauer / 2);
         QCOMPARE(qint64(ui::DateDiffSeconds(a, uhr.Now())), sekunden);
     }
+
+    // ---- timers ---------------------------------------------------------
 
     void timerIntervall()
     {
@@ -379,6 +389,8 @@ private slots:
         t.setInterval(0);
     }
 
+    // ---- check box ------------------------------------------------------
+
     void checkBoxWertUndAenderung_data()
     {
         QTest::addColumn<int>("von");
@@ -423,6 +435,8 @@ private slots:
         QCOMPARE(box.value(), 0);
         QCOMPARE(spy.count(), 2);
     }
+
+    // ---- window size ----------------------------------------------------
 
     void formAussengroesse()
     {
@@ -474,20 +488,6 @@ private slots:
         QCOMPARE(f.size(), QSize(500, 400));
     }
 };
-
-// ---- lengths ------------------------------------------------------------
-
-// ---- counters -----------------------------------------------------------
-
-// ---- random numbers -----------------------------------------------------
-
-// ---- date and time ------------------------------------------------------
-
-// ---- timers -------------------------------------------------------------
-
-// ---- check box ----------------------------------------------------------
-
-// ---- window size --------------------------------------------------------
 
 QTEST_MAIN(LaufzeitTest)
 #include "test_laufzeit.moc"
