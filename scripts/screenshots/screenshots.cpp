@@ -66,7 +66,10 @@ int main(int argc, char* argv[])
     ui::SystemRandom zufall;
     struct Weiche final : ui::MessageBoxService {
         ui::MessageBoxService* ziel = nullptr;
-        void MsgBox(const QString& t) override { if (ziel) ziel->MsgBox(t); }
+        void MsgBox(const QString& t) override
+        {
+            if (ziel) ziel->MsgBox(t);
+        }
         void shutDown() override {}
     } weiche;
     Flinkblick w({uhr, zufall, weiche});
@@ -96,7 +99,7 @@ int main(int argc, char* argv[])
         uhr.advance(pause);
         sekunde += pause;
         if (sekunde >= 719) break;
-        w.Zahllbl_Click(klick % 37 == 36 ? (w.GesuchteZahl() % 50) : w.GesuchteZahl() - 1);
+        w.Zahllbl_Click(klick % 37 == 36 ? (w.stand().GesuchteZahl() % 50) : w.stand().GesuchteZahl() - 1);
     }
     uhr.advance(720.5 - sekunde);
     w.Timer12Min_Timer();
