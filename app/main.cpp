@@ -1,9 +1,9 @@
 #include <QApplication>
-#include <QIcon>
 #include <cstdio>
 
 #include "app/Flinkblick.h"
 #include "ui/Clock.h"
+#include "ui/Icon.h"
 #include "ui/MessageBox.h"
 #include "ui/Random.h"
 
@@ -22,12 +22,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(FLINKBLICK_VERSION));
     // Lets the desktop match the window to its launcher entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.flinkblick.Flinkblick"));
-    // Small sizes only: every size is decoded and handed to the window system at
-    // start-up, and the launcher takes the large ones from the icon theme.
-    QIcon symbol;
-    for (int groesse : {16, 32, 48, 64})
-        symbol.addFile(QStringLiteral(":/icons/%1.png").arg(groesse), QSize(groesse, groesse));
-    QApplication::setWindowIcon(symbol);
+    // Small sizes only: every size is handed to the window system at start-up,
+    // and the launcher takes the large ones from the icon theme.
+    QApplication::setWindowIcon(ui::windowIcon());
     ui::SystemClock uhr;
     ui::SystemRandom zufall;
     ui::QtMessageBox meldung;

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "tests/support/SpielTest.h"
+#include "ui/Icon.h"
 #include "ui/Units.h"
 
 namespace {
@@ -256,6 +257,21 @@ private slots:
         QVERIFY(s().meldung.texts.isEmpty());
         QVERIFY(w().StartBtn->isVisible());
         QVERIFY(!w().Label1->isVisible());
+    }
+
+    // The raw icon pixels in the resources are the committed PNGs, pixel for
+    // pixel (scripts/render-icons.sh writes both).
+    void symbolWieDieBilddateien()
+    {
+        const QIcon symbol = ui::windowIcon();
+        QCOMPARE(symbol.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
+        for (int n : {16, 32, 48, 64}) {
+            const QString png = QFINDTESTDATA(
+                QStringLiteral("../data/icons/hicolor/%1x%1/apps/io.github.flinkblick.Flinkblick.png").arg(n));
+            const QImage soll = QPixmap::fromImage(QImage(png)).toImage();
+            QVERIFY2(!soll.isNull(), qPrintable(png));
+            QCOMPARE(symbol.pixmap(QSize(n, n)).toImage(), soll);
+        }
     }
 };
 

@@ -116,6 +116,19 @@ private slots:
         QCOMPARE(familien.size(), 5);
     }
 
+    // The substitutes are registered without asking which faces are installed:
+    // that is only right while a face installed under the requested name still
+    // wins over its substitute.
+    void installierterSchnittVorErsatz()
+    {
+        const QString installiert = QStringLiteral("DejaVu Sans");
+        QVERIFY(QFontDatabase::hasFamily(installiert));
+        QFont::insertSubstitution(installiert, QStringLiteral("Liberation Mono"));
+        const QString family = aufgeloest(installiert);
+        QFont::removeSubstitutions(installiert);
+        QCOMPARE(family, installiert);
+    }
+
 private:
     QString fallback_;
 };

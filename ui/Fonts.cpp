@@ -1,19 +1,16 @@
 #include "ui/Fonts.h"
 
 #include <QFont>
-#include <QFontDatabase>
-#include <QStringList>
 
 namespace ui {
 
 void installFontSubstitutes()
 {
-    // One look at the installed families: asking for each name in turn makes
-    // fontconfig match it again, which is a noticeable part of start-up.
-    const QStringList installed = QFontDatabase::families();
+    // A substitute is only tried after the requested face itself, so an
+    // installed face still wins. Not asking which faces are installed keeps
+    // the font database unread until the first text is measured or drawn.
     for (const FontSubstitute& f : FontSubstitutes) {
         const QString requested = QString::fromLatin1(f.requested);
-        if (installed.contains(requested, Qt::CaseInsensitive)) continue;  // the real face wins
         QFont::removeSubstitutions(requested);
         QFont::insertSubstitution(requested, QString::fromLatin1(f.substitute));
     }

@@ -95,6 +95,9 @@ void Label::applyColors()
     QPalette p = palette();
     p.setColor(QPalette::WindowText, toQColor(fore_));
     p.setColor(QPalette::Window, toQColor(back_));
+    // Every role counts as the label's own: setPalette then has nothing to
+    // fill in from the parent's palette.
+    p.setResolveMask(~QPalette::ResolveMask(0));
     setPalette(p);
     paletteFore_ = fore_;
     paletteBack_ = back_;
@@ -102,9 +105,8 @@ void Label::applyColors()
 
 void Label::changeEvent(QEvent* event)
 {
-    // Also sent during our own setPalette and setFont, before they are noted.
+    // Also sent during our own setPalette, before its colours are noted.
     if (event->type() == QEvent::PaletteChange) paletteFore_ = paletteBack_ = -1;
-    if (event->type() == QEvent::FontChange) fontApplied_ = false;
     QLabel::changeEvent(event);
 }
 
@@ -118,38 +120,25 @@ void Label::setTextAlignment(Qt::Alignment horizontal)
 void Label::setFontName(const QString& name)
 {
     fontName_ = name;
-    const QFont vorher = font_;
     font_.setFamily(name);
-    applyFont(vorher);
+    setFont(font_);
     report(Property::FontName, name);
 }
 
 void Label::setFontSize(float points)
 {
     fontSize_ = points;
-    const QFont vorher = font_;
     font_.setPointSizeF(points);
-    applyFont(vorher);
+    setFont(font_);
     report(Property::FontSize, points);
 }
 
 void Label::setFontItalic(bool italic)
 {
     fontItalic_ = italic;
-    const QFont vorher = font_;
     font_.setItalic(italic);
-    applyFont(vorher);
-    report(Property::FontItalic, italic);
-}
-
-// A board rebuild rewrites face, slant and size of every label, often with the
-// values it has: setFont would resolve the font and relayout for nothing.
-void Label::applyFont(const QFont& vorher)
-{
-    const bool gleich = font_ == vorher && font_.resolveMask() == vorher.resolveMask();
-    if (gleich && fontApplied_) return;
     setFont(font_);
-    fontApplied_ = true;
+    report(Property::FontItalic, italic);
 }
 
 void Label::paintEvent(QPaintEvent* event)

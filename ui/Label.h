@@ -67,7 +67,6 @@ private:
     }
     void applyGeometry();
     void applyColors();
-    void applyFont(const QFont& vorher);
 
     int index_;
     Trace* trace_ = nullptr;
@@ -80,10 +79,9 @@ private:
     QString fontName_;
     float fontSize_ = 8.25f;
     bool fontItalic_ = false;
+    // Face, size and slant as written; QWidget::setFont itself skips a font
+    // that has not changed.
     QFont font_;
-    // False once anything but applyFont has set the widget's font, so that a
-    // rewrite of an unchanged face, size or slant can skip setFont.
-    bool fontApplied_ = false;
     bool pressed_ = false;
 };
 
