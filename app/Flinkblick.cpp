@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 
+#include "results/Leistungskurve.h"
 #include "ui/Fonts.h"
 #include "ui/MessageBox.h"
 #include "ui/Units.h"
@@ -85,6 +86,7 @@ void Flinkblick::createControls()
 
     Label1 = new ui::Label(this);
     labelAnlegen(Label1, QString(), 0, 0, 8055, 6735, QStringLiteral("MS Sans Serif"), 18.0f);
+    Kurve = new Leistungskurve(this);
 
     auto* optionen = new QButtonGroup(this);
     optionen->setExclusive(true);

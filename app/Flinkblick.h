@@ -9,6 +9,7 @@
 //   play/NeuMischen.cpp       ImmerNeuMischenChk_Click
 //   results/Ausdauer.cpp      Timer12Min_Timer
 //   results/Auswertung.cpp    AuswertungZeigen
+//   results/Leistungskurve.*  the panel beside the results; its figures in results/Kurvenwerte.*
 //
 // Glossary: Zaehler counter · Startzeit start time · Zielbasis direction base ·
 // Ausdauer endurance · ProMinute per minute · Modus mode · ImmerNeuMischen
@@ -19,6 +20,7 @@
 #include <array>
 
 #include "app/Spielstand.h"
+#include "results/Kurvenwerte.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
@@ -29,6 +31,7 @@ class Clock;
 class MessageBoxService;
 class Random;
 }  // namespace ui
+class Leistungskurve;
 
 // What the game needs from its runtime; tests pass their own.
 struct Dienste {
@@ -55,6 +58,8 @@ public:
     ui::Label* Label2;
     std::array<ui::Label*, 50> Zahllbl;
     ui::Label* Label1;
+    // Beside the results text while it is shown: how the run went.
+    Leistungskurve* Kurve;
 
     // Handlers.
     void Form_Load();
@@ -86,7 +91,12 @@ private:
     void FensterZuruecksetzen();
     void TrefferblitzStarten(int Index);
     void MeldungZeigen(const QString& text);
+    // Hands the run's figures to the panel, before the results reset them.
+    void LeistungskurveVorbereiten();
 
     Dienste d_;
+    // What the run so far did, and the runs of this session: memory only.
+    kurve::Laufprotokoll laufprotokoll_;
+    kurve::Sitzung sitzung_;
     bool fehlermeldungOffen_ = false;
 };

@@ -24,16 +24,21 @@ void Flinkblick::Zahllbl_Click(int Index)
         }
         TrefferblitzStarten(Index);
         Zaehler += 1;
+        // One clock reading serves the minute count and the Leistungskurve.
+        const ui::Zeitpunkt jetzt = d_.uhr.Now();
         if (Ausdauer != ui::False) {
-            const auto sekunden = ui::DateDiffSeconds(Startzeit, d_.uhr.Now());
+            const auto sekunden = ui::DateDiffSeconds(Startzeit, jetzt);
             const auto minute = static_cast<long long>(std::floor(static_cast<double>(sekunden) / 60.0));
             ProMinuteAt(minute) += 1;
         }
+        // The endurance clock empties Modus for its time-up hit, which is no hit of the player.
+        if (!Modus.isEmpty()) laufprotokoll_.trefferNotieren(Modus, gesucht, jetzt.monoNs);
     } else {
         fehlermeldungOffen_ = true;
         MeldungZeigen(QStringLiteral("Gesuchte Zahl = ") + QString::number(gesucht));
         fehlermeldungOffen_ = false;
         Fehlversuche += 1;
+        laufprotokoll_.fehlversuchNotieren(gesucht);
     }
 
     if (Zaehler != 51) return;

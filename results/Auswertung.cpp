@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "app/Flinkblick.h"
+#include "results/Leistungskurve.h"
 #include "ui/Clock.h"
 #include "ui/MessageBox.h"
 #include "ui/Units.h"
@@ -13,6 +14,7 @@ void Flinkblick::AuswertungZeigen()
         l->setBackColor(ui::Schwarz);
     }
 
+    LeistungskurveVorbereiten();
     QString text = Label1->caption();
     if (Ausdauer != ui::False) {
         ui::Integer gesamt = 0;
@@ -35,8 +37,10 @@ void Flinkblick::AuswertungZeigen()
     MeldungZeigen(Ausdauer != ui::False ? QStringLiteral("Die 12 Minuten sind um!")
                                         : QStringLiteral("Alle 50 Zahlen gefunden"));
     Label1->setShown(true);
+    Kurve->show();
     MeldungZeigen(QStringLiteral("Bitte noch einmal klicken um das Startmenü anzuzeigen."));
     Label1->setShown(false);
+    Kurve->hide();
 
     StartBtn->setVisible(true);
     BuntRunterStartBtn->setVisible(true);
