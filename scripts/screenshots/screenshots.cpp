@@ -1,10 +1,12 @@
 // Takes the README's screenshots from the real window on a real X server
-// (run it under xvfb-run): start menu, colourful board, uniform board, results.
+// (run it under xvfb-run): start menu, colourful board, uniform board, and the
+// results of an endurance run and of a simple run with their Leistungskurve.
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 #include "app/Flinkblick.h"
@@ -33,11 +35,15 @@ bool save(const QRect& area, const QString& path)
 class PhotographedBox final : public ui::MessageBoxService {
 public:
     PhotographedBox(QWidget* window, QString dir) : window_(window), dir_(std::move(dir)) {}
+    // The file the results of the next run go to.
+    QString datei;
+    bool ok = true;
+
     void MsgBox(const QString& text) override
     {
         if (text.startsWith(u"Bitte"))
             QTimer::singleShot(400, [this] {
-                save(window_->frameGeometry(), dir_ + "/ergebnis.png");
+                ok &= save(window_->frameGeometry(), dir_ + "/" + datei);
                 echt_.shutDown();
             });
         else
@@ -66,7 +72,10 @@ int main(int argc, char* argv[])
     ui::SystemRandom zufall;
     struct Weiche final : ui::MessageBoxService {
         ui::MessageBoxService* ziel = nullptr;
-        void MsgBox(const QString& t) override { if (ziel) ziel->MsgBox(t); }
+        void MsgBox(const QString& t) override
+        {
+            if (ziel) ziel->MsgBox(t);
+        }
         void shutDown() override {}
     } weiche;
     Flinkblick w({uhr, zufall, weiche});
@@ -89,16 +98,47 @@ int main(int argc, char* argv[])
     settle();
     ok &= save(w.frameGeometry(), dir + "/gleiche-zahlen.png");
 
-    // Twelve minutes of steady play, then the results.
-    double sekunde = 0;
-    for (int klick = 0; sekunde < 719; ++klick) {
-        const double pause = 1.6 + 0.3 * ((klick * 7) % 5) + (klick % 41 == 40 ? 4.0 : 0.0);
-        uhr.advance(pause);
-        sekunde += pause;
-        if (sekunde >= 719) break;
-        w.Zahllbl_Click(klick % 37 == 36 ? (w.GesuchteZahl() % 50) : w.GesuchteZahl() - 1);
-    }
-    uhr.advance(720.5 - sekunde);
-    w.Timer12Min_Timer();
-    return ok ? 0 : 1;
+    // Runs before the photographed ones, so the panel has a session to compare with.
+    const auto stumm = [&](auto lauf) {
+        weiche.ziel = nullptr;
+        lauf();
+        weiche.ziel = &foto;
+    };
+
+    // Twelve minutes of play that warms up and then tires a little; the
+    // second run is photographed against the first.
+    const auto ausdauer = [&](double tempo) {
+        w.EinfachAusdauer[0]->setValue(true);
+        w.StartBtn_Click();
+        double sekunde = 0;
+        for (int klick = 0; sekunde < 719; ++klick) {
+            const double minute = sekunde / 60;
+            const double pause = tempo * (1.9 - 0.12 * std::min(minute, 3.0) + 0.035 * std::max(0.0, minute - 5)) +
+                                 0.3 * ((klick * 7) % 5) + (klick % 41 == 40 ? 4.0 : 0.0);
+            uhr.advance(pause);
+            sekunde += pause;
+            if (sekunde >= 719) break;
+            w.Zahllbl_Click(klick % 37 == 36 ? (w.GesuchteZahl() % 50) : w.GesuchteZahl() - 1);
+        }
+        uhr.advance(720.5 - sekunde);
+        w.Timer12Min_Timer();
+    };
+    stumm([&] { ausdauer(1.08); });
+    foto.datei = QStringLiteral("ergebnis.png");
+    ausdauer(1.0);
+
+    // Five simple runs of the same mode: the fifth shows the five-run reading.
+    const auto einfach = [&](int runde) {
+        w.EinfachAusdauer[1]->setValue(true);
+        w.Gleiche_Zahlen_Click();
+        for (int z = 1; z <= 50; ++z) {
+            uhr.advance(0.9 + 0.17 * ((z * 13 + runde * 5) % 11) + (z % 17 == 3 ? 2.6 : 0.0) - 0.04 * runde);
+            if ((z + runde) % 19 == 0) w.Zahllbl_Click(w.GesuchteZahl() % 50);
+            w.Zahllbl_Click(w.GesuchteZahl() - 1);
+        }
+    };
+    for (int runde = 1; runde <= 4; ++runde) stumm([&] { einfach(runde); });
+    foto.datei = QStringLiteral("ergebnis-einfach.png");
+    einfach(5);
+    return ok && foto.ok ? 0 : 1;
 }
