@@ -24,9 +24,11 @@ QAccessibleInterface* kurveAccessible(const QString& className, QObject* object)
 // A round step for the seconds axis, so that at most five grid lines are drawn.
 double schritt(double hoechstwert)
 {
-    for (double s : {0.5, 1.0, 2.0, 5.0, 10.0, 20.0, 30.0, 60.0, 120.0, 300.0, 600.0})
-        if (hoechstwert / s <= 5) return s;
-    return std::ceil(hoechstwert / 5 / 600.0) * 600.0;
+    double s = 0.5;
+    for (double naechster : {1.0, 2.0, 5.0, 10.0, 20.0, 30.0, 60.0, 120.0, 300.0, 600.0})
+        if (hoechstwert / s > 5) s = naechster;
+    // Beyond 50 minutes on one number: whole ten-minute steps.
+    return hoechstwert > 3000 ? std::ceil(hoechstwert / 3000.0) * 600.0 : s;
 }
 
 }  // namespace
@@ -182,13 +184,11 @@ void Leistungskurve::einfachZeichnen(QPainter& p)
     p.setRenderHint(QPainter::Antialiasing, false);
 
     const int textHoehe = saetzeZeichnen(p, 0, true);
+    saetzeZeichnen(p, height() - textHoehe, false);
     const int unten = height() - textHoehe - zh - 6;  // the axis
     const int punkte = 3 * 7;                         // room for the miss marks above the tallest bar
     const int oben = zh + 6 + punkte;
-    if (zeiten.empty() || unten <= oben) {
-        saetzeZeichnen(p, height() - textHoehe, false);
-        return;
-    }
+    if (zeiten.empty() || unten <= oben) return;  // a window shrunk below its load size
 
     double hoechst = 0.1;
     for (const auto& z : zeiten) hoechst = std::max(hoechst, z.sekunden);
@@ -234,6 +234,4 @@ void Leistungskurve::einfachZeichnen(QPainter& p)
                        QString::number(z.zahl));
         }
     }
-    p.setRenderHint(QPainter::Antialiasing, false);
-    saetzeZeichnen(p, height() - textHoehe, false);
 }
