@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "app/Flinkblick.h"
@@ -25,7 +26,10 @@ void settle(int ms = 300)
 
 bool save(const QRect& area, const QString& path)
 {
-    QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0).copy(area);
+    // The grab is in device pixels; with QT_SCALE_FACTOR the window's area is not.
+    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+    const qreal dpr = screen.devicePixelRatio();
+    const QPixmap shot = screen.copy(QRectF(area.topLeft() * dpr, area.size() * dpr).toAlignedRect());
     const bool ok = shot.save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     return ok;
@@ -132,7 +136,9 @@ int main(int argc, char* argv[])
         w.EinfachAusdauer[1]->setValue(true);
         w.Gleiche_Zahlen_Click();
         for (int z = 1; z <= 50; ++z) {
-            uhr.advance(0.9 + 0.17 * ((z * 13 + runde * 5) % 11) + (z % 17 == 3 ? 2.6 : 0.0) - 0.04 * runde);
+            // Irregular but repeatable: a few numbers take long, most are quick.
+            const double zufall = std::fmod(std::sin(z * 12.9898 + runde * 78.233) * 43758.5453, 1.0);
+            uhr.advance(1.0 + 1.6 * zufall * zufall + (z % 17 == 3 ? 2.2 : 0.0) - 0.05 * runde);
             if ((z + runde) % 19 == 0) w.Zahllbl_Click(w.GesuchteZahl() % 50);
             w.Zahllbl_Click(w.GesuchteZahl() - 1);
         }
