@@ -193,7 +193,8 @@ void Leistungskurve::einfachZeichnen(QPainter& p)
     double hoechst = 0.1;
     for (const auto& z : zeiten) hoechst = std::max(hoechst, z.sekunden);
     const double st = schritt(hoechst);
-    const double skala = std::ceil(hoechst / st) * st;
+    // A bar that is a whole step high ends on the top line rather than under a line of its own.
+    const double skala = std::ceil(hoechst / st - 1e-6) * st;
     const double jeSekunde = (unten - oben) / skala;
 
     const int achse = fm.horizontalAdvance(QStringLiteral("000 s")) + 6;
