@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 
-#include "results/Leistungskurve.h"
 #include "ui/Fonts.h"
 #include "ui/MessageBox.h"
 #include "ui/Units.h"

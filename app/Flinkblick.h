@@ -20,7 +20,7 @@
 #include <array>
 
 #include "app/Spielstand.h"
-#include "results/Kurvenwerte.h"
+#include "results/Leistungskurve.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
@@ -31,7 +31,6 @@ class Clock;
 class MessageBoxService;
 class Random;
 }  // namespace ui
-class Leistungskurve;
 
 // What the game needs from its runtime; tests pass their own.
 struct Dienste {
@@ -85,18 +84,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Hands the run's figures to the Leistungskurve, before the results reset them.
+    void LeistungskurveVorbereiten();
+    // What the run so far did, and the runs of this session: memory only.
+    kurve::Laufprotokoll laufprotokoll_;
+    kurve::Sitzung sitzung_;
+
     void createControls();
     void wireEvents();
     // Step 1 of RundeStarten: normal state at 12000 × 9600 twips.
     void FensterZuruecksetzen();
     void TrefferblitzStarten(int Index);
     void MeldungZeigen(const QString& text);
-    // Hands the run's figures to the panel, before the results reset them.
-    void LeistungskurveVorbereiten();
 
     Dienste d_;
-    // What the run so far did, and the runs of this session: memory only.
-    kurve::Laufprotokoll laufprotokoll_;
-    kurve::Sitzung sitzung_;
     bool fehlermeldungOffen_ = false;
 };

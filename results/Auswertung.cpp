@@ -2,7 +2,6 @@
 #include <cmath>
 
 #include "app/Flinkblick.h"
-#include "results/Leistungskurve.h"
 #include "ui/Clock.h"
 #include "ui/MessageBox.h"
 #include "ui/Units.h"

@@ -27,7 +27,7 @@ kurve::Laufprotokoll gleichmaessig(double sekunden)
     return p;
 }
 
-// Counts the clock readings of the game.
+// Counts the clock readings of the game, whole or monotonic only.
 struct ZaehlendeUhr final : ui::Clock {
     fakes::ManualClock uhr;
     int lesungen = 0;
@@ -35,6 +35,11 @@ struct ZaehlendeUhr final : ui::Clock {
     {
         ++lesungen;
         return uhr.Now();
+    }
+    std::int64_t MonoNs() override
+    {
+        ++lesungen;
+        return uhr.now_.monoNs;
     }
 };
 
@@ -152,6 +157,7 @@ void LeistungskurveTest::sitzungUndFuenfRunden()
     QCOMPARE(s.letzteZeiten(bunt, false, 5), (std::vector<double>{95.0, 91.5}));
 
     QVERIFY(!kurve::fuenfRunden({120, 100, 90, 80}));
+    QVERIFY(!kurve::fuenfRunden({0, 0, 0, 0, 0}));  // runs without time give no ratios
     // ER = 500 / 5 = 100, VR = 120 / 100, PU = 80 / 100; a sixth run drops the first.
     for (const auto& zeiten :
          {std::vector<double>{120, 100, 90, 80, 110}, std::vector<double>{300, 120, 100, 90, 80, 110}}) {
@@ -370,8 +376,10 @@ void LeistungskurveTest::abseitsDerMeldung()
         QTimer::singleShot(0, &kontext, pruefen);
         if (ausdauer) {
             w.StartBtn_Click();
+            int k = 0;
             for (int m = 0; m < 12; ++m) {
-                for (int i = 0; i < 100 + m; ++i) s.w.Zahllbl_Click(w.GesuchteZahl() - 1);
+                // Upwards, board after board: the k-th hit is on number k % 50 + 1.
+                for (int i = 0; i < 100 + m; ++i, ++k) w.Zahllbl_Click(k % 50);
                 s.uhr.advance(60);
             }
             w.Timer12Min_Timer();
@@ -379,7 +387,7 @@ void LeistungskurveTest::abseitsDerMeldung()
             einfachStarten(w);
             for (int i = 0; i < 50; ++i) {
                 s.uhr.advance(2);
-                w.Zahllbl_Click(w.GesuchteZahl() - 1);
+                w.Zahllbl_Click(i);
             }
         }
         QCOMPARE(zeilen.size(), ausdauer ? 14 : 2);
@@ -411,9 +419,11 @@ void LeistungskurveTest::trefferLiestDieUhrEinmal()
     fakes::ScriptedRandom zufall;
     fakes::AnsweringMessageBox meldung;
     Flinkblick w({uhr, zufall, meldung});
-    for (const bool ausdauer : {false, true}) {
-        w.EinfachAusdauer[ausdauer ? 0 : 1]->setValue(true);
-        w.StartBtn_Click();
+    for (const bool ausdauer : {true, false}) {
+        if (ausdauer)
+            w.StartBtn_Click();  // the run length selected at load
+        else
+            einfachStarten(w);
         uhr.lesungen = 0;
         w.Zahllbl_Click(0);
         QCOMPARE(uhr.lesungen, 1);
@@ -421,13 +431,13 @@ void LeistungskurveTest::trefferLiestDieUhrEinmal()
         QCOMPARE(uhr.lesungen, 1);
         for (int z = 2; z <= 49; ++z) w.Zahllbl_Click(z - 1);
         QCOMPARE(uhr.lesungen, 49);
-        if (ausdauer) {
-            uhr.uhr.advance(720);
-            w.Timer12Min_Timer();
-        } else {
-            w.Zahllbl_Click(49);
-        }
+        uhr.uhr.advance(720);
+        w.Timer12Min_Timer();  // back to the start menu; nothing in a simple run
     }
+    // The system clock's monotonic reading alone is the one Now takes.
+    ui::SystemClock echt;
+    const std::int64_t vorher = echt.Now().monoNs, mitte = echt.MonoNs(), nachher = echt.Now().monoNs;
+    QVERIFY(vorher <= mitte && mitte <= nachher && nachher - vorher < 1'000'000'000);
 }
 
 FLINKBLICK_TEST_MAIN_GROSSER_BILDSCHIRM(LeistungskurveTest)
