@@ -253,9 +253,13 @@ void LeistungskurveTest::einfacherLauf()
     Flinkblick& w = s.w();
     QList<Blick> blicke;
     QImage bild;
+    bool imFenster = false;  // among the window's accessible children, as the controls are
     s.meldung.whileOpen = [&](const QString& t) {
         blicke << blick(w, t);
-        if (t == Bitte) bild = w.Kurve->grab().toImage();
+        if (t != Bitte) return;
+        bild = w.Kurve->grab().toImage();
+        QAccessibleInterface* fenster = QAccessible::queryAccessibleInterface(&w);
+        for (int i = 0; i < fenster->childCount(); ++i) imFenster |= fenster->child(i)->object() == w.Kurve;
     };
     QVERIFY(zeigen(w));
     QVERIFY(!w.Kurve->isVisibleTo(&w));
@@ -277,6 +281,7 @@ void LeistungskurveTest::einfacherLauf()
     QVERIFY(!b.unsichtbar);
     QCOMPARE(b.rolle, QAccessible::Chart);
     QCOMPARE(b.name, QStringLiteral("Leistungskurve"));
+    QVERIFY(imFenster);
     QVERIFY2(
         b.beschreibung.startsWith(QStringLiteral("Zahl 50: 3,0 s; Zahl 49: 1,2 s (1 Fehlversuch); Zahl 48: 1,2 s; ")),
         qPrintable(b.beschreibung));
