@@ -50,22 +50,21 @@ void Flinkblick::createControls()
     ui::setControlColors(this, ui::Weiss, ui::Schwarz);
     ui::setControlFont(this, QStringLiteral("GoudyHandtooled BT"), 15.75);
 
-    ImmerNeuMischenChk = steuerelement(new ui::CheckBox(QStringLiteral("Immer neu mischen?"), this),
-                                       5160, 2640, 2295, 255, true);
+    ImmerNeuMischenChk =
+        steuerelement(new ui::CheckBox(QStringLiteral("Immer neu mischen?"), this), 5160, 2640, 2295, 255, true);
     Timer12Min = new ui::Timer(this);
-    EinfachAusdauer[1] = steuerelement(new ui::OptionButton(QStringLiteral("50 Zahlen einfach"), this),
-                                       5160, 3240, 2175, 255, true);
-    EinfachAusdauer[0] = steuerelement(new ui::OptionButton(QStringLiteral("12 Minuten Ausdauer"), this),
-                                       5160, 3000, 2175, 255, true);
-    BuntRunterStartBtn = steuerelement(new ui::CommandButton(QStringLiteral("Bunte Zahlen"), this),
-                                       6360, 3960, 1215, 495, false);
-    GleichRunterStartBtn = steuerelement(new ui::CommandButton(QStringLiteral("Gleiche Zahlen"), this),
-                                         6360, 4560, 1215, 495, false);
-    Gleiche_Zahlen = steuerelement(new ui::CommandButton(QStringLiteral("Gleiche Zahlen"), this),
-                                   4920, 4560, 1215, 495, false);
+    EinfachAusdauer[1] =
+        steuerelement(new QRadioButton(QStringLiteral("50 Zahlen einfach"), this), 5160, 3240, 2175, 255, true);
+    EinfachAusdauer[0] =
+        steuerelement(new QRadioButton(QStringLiteral("12 Minuten Ausdauer"), this), 5160, 3000, 2175, 255, true);
+    BuntRunterStartBtn =
+        steuerelement(new ui::CommandButton(QStringLiteral("Bunte Zahlen"), this), 6360, 3960, 1215, 495, false);
+    GleichRunterStartBtn =
+        steuerelement(new ui::CommandButton(QStringLiteral("Gleiche Zahlen"), this), 6360, 4560, 1215, 495, false);
+    Gleiche_Zahlen =
+        steuerelement(new ui::CommandButton(QStringLiteral("Gleiche Zahlen"), this), 4920, 4560, 1215, 495, false);
     Timer1 = new ui::Timer(this);
-    StartBtn = steuerelement(new ui::CommandButton(QStringLiteral("Bunte Zahlen"), this),
-                             4920, 3960, 1215, 495, false);
+    StartBtn = steuerelement(new ui::CommandButton(QStringLiteral("Bunte Zahlen"), this), 4920, 3960, 1215, 495, false);
 
     Label3 = new ui::Label(this);
     labelAnlegen(Label3, QStringLiteral("Vorwärts"), 5040, 3600, 1215, 255, QStringLiteral("Arial"), 9.75f);
@@ -78,8 +77,8 @@ void Flinkblick::createControls()
         l->setObjectName(QStringLiteral("Zahllbl(%1)").arg(i));
         l->setFontName(QStringLiteral("MS Sans Serif"));
         l->setFontSize(8.25f);
-        l->setAlignmentValue(2);
-        l->setShown(false);
+        l->setTextAlignment(Qt::AlignHCenter);
+        l->setVisible(false);
         Zahllbl[static_cast<std::size_t>(i)] = l;
     }
 
@@ -92,11 +91,20 @@ void Flinkblick::createControls()
     optionen->addButton(EinfachAusdauer[0], 0);
     optionen->addButton(EinfachAusdauer[1], 1);
 
-    const struct { QWidget* w; const char* name; } namen[] = {
-        {ImmerNeuMischenChk, "ImmerNeuMischenChk"}, {EinfachAusdauer[0], "EinfachAusdauer(0)"},
-        {EinfachAusdauer[1], "EinfachAusdauer(1)"}, {BuntRunterStartBtn, "BuntRunterStartBtn"},
-        {GleichRunterStartBtn, "GleichRunterStartBtn"}, {Gleiche_Zahlen, "Gleiche_Zahlen"},
-        {StartBtn, "StartBtn"}, {Label3, "Label3"}, {Label2, "Label2"}, {Label1, "Label1"},
+    const struct {
+        QWidget* w;
+        const char* name;
+    } namen[] = {
+        {ImmerNeuMischenChk, "ImmerNeuMischenChk"},
+        {EinfachAusdauer[0], "EinfachAusdauer(0)"},
+        {EinfachAusdauer[1], "EinfachAusdauer(1)"},
+        {BuntRunterStartBtn, "BuntRunterStartBtn"},
+        {GleichRunterStartBtn, "GleichRunterStartBtn"},
+        {Gleiche_Zahlen, "Gleiche_Zahlen"},
+        {StartBtn, "StartBtn"},
+        {Label3, "Label3"},
+        {Label2, "Label2"},
+        {Label1, "Label1"},
     };
     for (const auto& n : namen) n.w->setObjectName(QLatin1String(n.name));
     Timer12Min->setObjectName(QStringLiteral("Timer12Min"));
@@ -118,7 +126,7 @@ void Flinkblick::wireEvents()
     connect(BuntRunterStartBtn, &QPushButton::clicked, this, &Flinkblick::BuntRunterStartBtn_Click);
     connect(Gleiche_Zahlen, &QPushButton::clicked, this, &Flinkblick::Gleiche_Zahlen_Click);
     connect(GleichRunterStartBtn, &QPushButton::clicked, this, &Flinkblick::GleichRunterStartBtn_Click);
-    connect(ImmerNeuMischenChk, &ui::CheckBox::changed, this, &Flinkblick::ImmerNeuMischenChk_Click);
+    connect(ImmerNeuMischenChk, &QCheckBox::stateChanged, this, &Flinkblick::ImmerNeuMischenChk_Click);
     for (ui::Label* l : Zahllbl) connect(l, &ui::Label::clicked, this, &Flinkblick::Zahllbl_Click);
     Timer1->onTick([this] { Timer1_Timer(); });
     Timer12Min->onTick([this] { Timer12Min_Timer(); });
@@ -126,11 +134,11 @@ void Flinkblick::wireEvents()
 
 void Flinkblick::Form_Load()
 {
-    setWindowStateValue(0);
+    setWindowState(Qt::WindowNoState);
     setOuterHeightTwips(9600);
     setOuterWidthTwips(12000);
-    Label1->setShown(false);
-    EinfachAusdauer[0]->setValue(true);
+    Label1->setVisible(false);
+    EinfachAusdauer[0]->setChecked(true);
     ImmerNeuMischen = ui::False;
     ImmerNeuMischenChk->setValue(0);
 }

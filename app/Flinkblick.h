@@ -2,8 +2,10 @@
 // The main window `Flinkblick`: its 62 controls, the shared game state and all
 // handlers of the game. The handlers are defined where the game's parts live:
 //   app/Flinkblick.cpp        creation of the controls, event wiring, Form_Load
-//   board/                    BunteAufbauen, GleicheAufbauen (on the grid of board/Raster)
-//   play/Modusstart.cpp       the four start buttons, RundeStarten
+//   play/Modusstart.cpp       the four start buttons, RundeStarten, BunteAufbauen and
+//                             GleicheAufbauen (the builders themselves are in board/),
+//                             the time since Startzeit
+//   play/Modi.h               the four modes: name, board style, direction
 //   play/Klickauswertung.cpp  Zahllbl_Click
 //   play/Trefferblitz.cpp     the hit flash, Timer1_Timer
 //   play/NeuMischen.cpp       ImmerNeuMischenChk_Click
@@ -17,7 +19,9 @@
 // Zahlen colourful/uniform numbers · Hoch/Runter up/down · Vorwärts/Rückwärts
 // forwards/backwards · RundeStarten start a round · Aufbauen build ·
 // AuswertungZeigen show the results · EinfachAusdauer simple/endurance.
+#include <QRadioButton>
 #include <array>
+#include <cstdint>
 
 #include "app/Spielstand.h"
 #include "results/Leistungskurve.h"
@@ -39,7 +43,11 @@ struct Dienste {
     ui::MessageBoxService& meldung;
 };
 
-class Flinkblick : public ui::Form, public Spielstand {
+struct Spielmodus;
+
+// The game state is the window's own: handlers and procedures use its fields
+// directly, everything else reads it through stand().
+class Flinkblick : public ui::Form, private Spielstand {
     Q_OBJECT
 public:
     explicit Flinkblick(Dienste dienste, QWidget* parent = nullptr);
@@ -47,7 +55,7 @@ public:
     // Controls, in declaration order. The widget tree owns them.
     ui::CheckBox* ImmerNeuMischenChk;
     ui::Timer* Timer12Min;
-    std::array<ui::OptionButton*, 2> EinfachAusdauer;
+    std::array<QRadioButton*, 2> EinfachAusdauer;
     ui::CommandButton* BuntRunterStartBtn;
     ui::CommandButton* GleichRunterStartBtn;
     ui::CommandButton* Gleiche_Zahlen;
@@ -77,7 +85,10 @@ public:
     void GleicheAufbauen();
     void AuswertungZeigen();
 
-    // True while the miss box of the click judgement is open.
+    const Spielstand& stand() const { return *this; }
+    // The click judgement's own: wrong clicks since they were last reported, and
+    // whether its miss box is open.
+    int fehlversuche() const { return Fehlversuche; }
     bool fehlermeldungOffen() const { return fehlermeldungOffen_; }
 
 protected:
@@ -96,7 +107,21 @@ private:
     void FensterZuruecksetzen();
     void TrefferblitzStarten(int Index);
     void MeldungZeigen(const QString& text);
+    // A start button: the steps of its mode in that mode's order.
+    void ModusStarten(const Spielmodus& modus);
+    void Aufbauen(const Spielmodus& modus);
+
+    // Since Startzeit, from one reading of the clock: the whole seconds
+    // (DateDiff "s") and the whole minutes, Int(seconds / 60).
+    struct Laufzeit {
+        std::int64_t sekunden;
+        std::int64_t minute;
+        std::int64_t monoNs;  // the reading's monotonic part
+    };
+    Laufzeit SeitStartzeit();
 
     Dienste d_;
+    // Only Zahllbl_Click writes these.
+    ui::Integer Fehlversuche = 0;
     bool fehlermeldungOffen_ = false;
 };

@@ -25,9 +25,6 @@ struct Spielstand {
     // Rebuild the board after every hit; mirrors the check box.
     ui::Boolean ImmerNeuMischen = ui::False;
 
-    // Owned by the click judgement: wrong clicks since they were last reported.
-    ui::Integer Fehlversuche = 0;
-
     // The sought number is derived, never stored.
     int GesuchteZahl() const { return std::abs(int(Zielbasis) - int(Zaehler)); }
 

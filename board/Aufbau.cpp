@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Flinkblick.h"
 #include "ui/Units.h"
 
 namespace board {
 
 namespace {
-int ganz(float r, int n) { return static_cast<int>(std::floor(static_cast<double>(r) * n)); }
+int ganz(float r, int n)
+{
+    return static_cast<int>(std::floor(static_cast<double>(r) * n));
+}
 }  // namespace
 
 void BunteAufbauen(Brett b)
@@ -39,13 +41,3 @@ void GleicheAufbauen(Brett b)
 }
 
 }  // namespace board
-
-void Flinkblick::BunteAufbauen()
-{
-    board::BunteAufbauen({Zahllbl, *this, d_.zufall});
-}
-
-void Flinkblick::GleicheAufbauen()
-{
-    board::GleicheAufbauen({Zahllbl, *this, d_.zufall});
-}

@@ -41,7 +41,7 @@ void aufbauen(Brett b, Stil&& stil)
     std::array<bool, Felder> Belegt{};  // lives for this build only
     for (int i = 0; i < Felder; ++i) {
         ui::Label& l = *b.Zahllbl[static_cast<std::size_t>(i)];
-        l.setAlignmentValue(2);
+        l.setTextAlignment(Qt::AlignHCenter);
         l.setHeightTwips(static_cast<float>(b.fenster.outerHeightTwips() / 6.0));
         l.setWidthTwips(static_cast<float>(b.fenster.outerWidthTwips() / 12.0));
         stil(l, i);
@@ -52,7 +52,7 @@ void aufbauen(Brett b, Stil&& stil)
         const double H = b.fenster.outerHeightTwips();
         l.setLeft(static_cast<float>((W / 12.0) * (s % Spalten) + W / 12.0));
         l.setTop(static_cast<float>((s / Spalten) * (H / 6.0) + H / 12.0));
-        l.setShown(true);
+        l.setVisible(true);
     }
 }
 

@@ -3,9 +3,11 @@ include(GNUInstallDirs)
 
 set(FLINKBLICK_APP_ID io.github.flinkblick.Flinkblick)
 
-install(TARGETS flinkblick RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/data/${FLINKBLICK_APP_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# Chooses the program's folder for the prefix being installed to and writes the
+# desktop entry that starts it from there (the folder is known only then).
+configure_file(${PROJECT_SOURCE_DIR}/cmake/InstallLayout.cmake.in ${PROJECT_BINARY_DIR}/InstallLayout.cmake @ONLY)
+install(SCRIPT ${PROJECT_BINARY_DIR}/InstallLayout.cmake)
+install(TARGETS flinkblick RUNTIME DESTINATION "\${FLINKBLICK_PROGRAM_DIR}")
 install(FILES ${PROJECT_SOURCE_DIR}/data/${FLINKBLICK_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 32 48 64 128 256)
@@ -15,7 +17,35 @@ endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/hicolor/scalable/apps/${FLINKBLICK_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-install(FILES ${PROJECT_SOURCE_DIR}/data/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/flinkblick)
+# Manual pages (section 6, games) in English and German, and the Debian changelog,
+# compressed as Debian wants them: gzip -9n stores no file name or time, so the same
+# text always gives the same bytes.
+find_program(FLINKBLICK_GZIP gzip REQUIRED)
+set(flinkblick_gzipped)
+foreach(pair IN ITEMS "man/flinkblick.6|man/man6/flinkblick.6" "man/de/flinkblick.6|man/de/man6/flinkblick.6"
+                      "changelog.Debian|doc/changelog.Debian")
+  string(REPLACE "|" ";" pair "${pair}")
+  list(GET pair 0 source)
+  list(GET pair 1 target)
+  add_custom_command(
+    OUTPUT ${PROJECT_BINARY_DIR}/${target}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/data/${source} ${PROJECT_BINARY_DIR}/${target}
+    COMMAND ${FLINKBLICK_GZIP} -9nf ${PROJECT_BINARY_DIR}/${target}
+    DEPENDS ${PROJECT_SOURCE_DIR}/data/${source}
+    VERBATIM)
+  list(APPEND flinkblick_gzipped ${PROJECT_BINARY_DIR}/${target}.gz)
+endforeach()
+add_custom_target(flinkblick_docs DEPENDS ${flinkblick_gzipped})
+# Building the program builds its pages too, so an install never misses them.
+add_dependencies(flinkblick flinkblick_docs)
+
+install(FILES ${PROJECT_BINARY_DIR}/man/man6/flinkblick.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${PROJECT_BINARY_DIR}/man/de/man6/flinkblick.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man6)
+# Machine-readable (DEP-5) copyright file and the changelog, where Debian looks for them.
+install(FILES ${PROJECT_SOURCE_DIR}/data/copyright ${PROJECT_BINARY_DIR}/doc/changelog.Debian.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/flinkblick)
+install(FILES ${PROJECT_SOURCE_DIR}/data/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME flinkblick)
 
 # The package installs into /usr whatever prefix the build was configured with.
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

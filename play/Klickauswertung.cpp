@@ -1,42 +1,31 @@
 // Click judgement: every click on a number label, and the time-up hit of the
 // endurance clock.
-#include <cmath>
-
 #include "app/Flinkblick.h"
-#include "ui/Clock.h"
-#include "ui/MessageBox.h"
+#include "play/Modi.h"
 #include "ui/Units.h"
-
-namespace {
-bool istBunt(const QString& m) { return m == u"BunteZahlenRunter" || m == u"BunteZahlenHoch"; }
-bool istGleich(const QString& m) { return m == u"GleicheZahlenRunter" || m == u"GleicheZahlenHoch"; }
-}  // namespace
 
 void Flinkblick::Zahllbl_Click(int Index)
 {
     const int gesucht = GesuchteZahl();
     if (gesucht == Index + 1) {
         if (ImmerNeuMischen != ui::False) {
-            if (istBunt(Modus))
-                BunteAufbauen();
-            else if (istGleich(Modus))
-                GleicheAufbauen();
+            // Any other name, such as the empty one of the time-up, rebuilds nothing.
+            if (const Spielmodus* m = modusNamens(Modus)) Aufbauen(*m);
         }
         TrefferblitzStarten(Index);
         Zaehler += 1;
         // One clock reading per hit serves the minute count and the Leistungskurve;
         // a simple run needs only its monotonic part, which costs far less.
-        ui::Zeitpunkt jetzt;
+        std::int64_t jetztNs;
         if (Ausdauer != ui::False) {
-            jetzt = d_.uhr.Now();
-            const auto sekunden = ui::DateDiffSeconds(Startzeit, jetzt);
-            const auto minute = static_cast<long long>(std::floor(static_cast<double>(sekunden) / 60.0));
-            ProMinuteAt(minute) += 1;
+            const Laufzeit l = SeitStartzeit();
+            ProMinuteAt(l.minute) += 1;
+            jetztNs = l.monoNs;
         } else {
-            jetzt.monoNs = d_.uhr.MonoNs();
+            jetztNs = d_.uhr.MonoNs();
         }
         // The endurance clock empties Modus for its time-up hit, which is no hit of the player.
-        if (!Modus.isEmpty()) laufprotokoll_.trefferNotieren(Modus, gesucht, jetzt.monoNs);
+        if (!Modus.isEmpty()) laufprotokoll_.trefferNotieren(Modus, gesucht, jetztNs);
     } else {
         fehlermeldungOffen_ = true;
         MeldungZeigen(QStringLiteral("Gesuchte Zahl = ") + QString::number(gesucht));
@@ -46,35 +35,23 @@ void Flinkblick::Zahllbl_Click(int Index)
     }
 
     if (Zaehler != 51) return;
-    for (ui::Label* l : Zahllbl) l->setShown(false);
+    for (ui::Label* l : Zahllbl) l->setVisible(false);
 
     const auto fehlerzeile = [this] {
         Label1->setCaption(QStringLiteral("Fehlversuche: ") + QString::number(int(Fehlversuche)) + ui::CrLf);
         Fehlversuche = 0;
     };
-    if (Ausdauer != ui::False) {
-        // A fresh board of the same mode. The window is restored before the
-        // build, so the board is laid out for the size it will be shown at.
-        if (istBunt(Modus) || istGleich(Modus)) FensterZuruecksetzen();
-        if (Modus == u"BunteZahlenHoch") {
-            BunteAufbauen();
-            RundeStarten();
-        } else if (Modus == u"BunteZahlenRunter") {
-            BunteAufbauen();
-            Zielbasis = 51;
-            RundeStarten();
-        } else if (Modus == u"GleicheZahlenHoch") {
-            GleicheAufbauen();
-            RundeStarten();
-        } else if (Modus == u"GleicheZahlenRunter") {
-            GleicheAufbauen();
-            Zielbasis = 51;
-            RundeStarten();
-        } else {
-            fehlerzeile();
-        }
-    } else {
+    if (Ausdauer == ui::False) {
         fehlerzeile();
         AuswertungZeigen();
+    } else if (const Spielmodus* m = modusNamens(Modus)) {
+        // A fresh board of the same mode. The window is restored before the
+        // build, so the board is laid out for the size it will be shown at.
+        FensterZuruecksetzen();
+        Aufbauen(*m);
+        if (m->abwaerts) Zielbasis = 51;
+        RundeStarten();
+    } else {
+        fehlerzeile();
     }
 }

@@ -1,44 +1,63 @@
-// Mode start: the four start buttons and RundeStarten.
+// Mode start: the four start buttons, RundeStarten and the two board procedures.
 #include "app/Flinkblick.h"
+#include "board/Aufbau.h"
+#include "play/Modi.h"
 #include "ui/Clock.h"
 
 void Flinkblick::StartBtn_Click()
 {
-    RundeStarten();
-    BunteAufbauen();
-    Modus = QStringLiteral("BunteZahlenHoch");
+    ModusStarten(BunteZahlenHoch);
 }
-
 void Flinkblick::BuntRunterStartBtn_Click()
 {
-    Zielbasis = 51;
-    RundeStarten();
-    BunteAufbauen();
-    Modus = QStringLiteral("BunteZahlenRunter");
+    ModusStarten(BunteZahlenRunter);
 }
-
 void Flinkblick::Gleiche_Zahlen_Click()
 {
-    RundeStarten();
-    GleicheAufbauen();
-    Modus = QStringLiteral("GleicheZahlenHoch");
+    ModusStarten(GleicheZahlenHoch);
 }
-
 void Flinkblick::GleichRunterStartBtn_Click()
 {
-    Zielbasis = 51;
-    // This mode builds before RundeStarten restores the window. Restoring first
-    // keeps a board laid out for a maximised or resized window from landing
-    // outside the window once it shrinks back to its normal size.
-    FensterZuruecksetzen();
-    GleicheAufbauen();
-    RundeStarten();
-    Modus = QStringLiteral("GleicheZahlenRunter");
+    ModusStarten(GleicheZahlenRunter);
+}
+
+void Flinkblick::ModusStarten(const Spielmodus& modus)
+{
+    if (modus.abwaerts) Zielbasis = 51;
+    if (modus.bautVorDemStart) {
+        // Restoring the window first keeps a board laid out for a maximised or
+        // resized window from landing outside it once it shrinks back.
+        FensterZuruecksetzen();
+        Aufbauen(modus);
+        RundeStarten();
+    } else {
+        RundeStarten();
+        Aufbauen(modus);
+    }
+    // Last: during the build and RundeStarten the previous mode still stands.
+    Modus = QString::fromUtf16(modus.name);
+}
+
+void Flinkblick::Aufbauen(const Spielmodus& modus)
+{
+    if (modus.stil == Brettstil::Bunt)
+        BunteAufbauen();
+    else
+        GleicheAufbauen();
+}
+
+void Flinkblick::BunteAufbauen()
+{
+    board::BunteAufbauen({Zahllbl, *this, d_.zufall});
+}
+void Flinkblick::GleicheAufbauen()
+{
+    board::GleicheAufbauen({Zahllbl, *this, d_.zufall});
 }
 
 void Flinkblick::FensterZuruecksetzen()
 {
-    setWindowStateValue(0);
+    setWindowState(Qt::WindowNoState);
     setOuterHeightTwips(9600);
     setOuterWidthTwips(12000);
 }
@@ -52,14 +71,14 @@ void Flinkblick::RundeStarten()
     BuntRunterStartBtn->setVisible(false);
     GleichRunterStartBtn->setVisible(false);
     Gleiche_Zahlen->setVisible(false);
-    Label2->setShown(false);
-    Label3->setShown(false);
+    Label2->setVisible(false);
+    Label3->setVisible(false);
     Label1->setCaption(QString());
-    Label1->setShown(false);
+    Label1->setVisible(false);
     // Only a start from the start menu sets the run length and the start time;
     // a fresh board within an endurance run leaves them alone.
     if (EinfachAusdauer[0]->isVisibleTo(this)) {
-        if (EinfachAusdauer[0]->value()) {
+        if (EinfachAusdauer[0]->isChecked()) {
             Timer12Min->setInterval(1000);
             Ausdauer = ui::True;
         } else {
@@ -74,4 +93,12 @@ void Flinkblick::RundeStarten()
     // space bar would still change the run length and a screen reader would
     // announce it. The window itself holds the focus during play.
     if (QWidget* f = focusWidget(); f && !f->isVisible()) setFocus();
+}
+
+Flinkblick::Laufzeit Flinkblick::SeitStartzeit()
+{
+    const ui::Zeitpunkt jetzt = d_.uhr.Now();
+    const std::int64_t s = ui::DateDiffSeconds(Startzeit, jetzt);
+    // Int rounds towards minus infinity.
+    return {s, s / 60 - (s % 60 < 0 ? 1 : 0), jetzt.monoNs};
 }

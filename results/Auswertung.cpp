@@ -1,15 +1,11 @@
 // Results and the return to the start menu.
-#include <cmath>
-
 #include "app/Flinkblick.h"
-#include "ui/Clock.h"
-#include "ui/MessageBox.h"
 #include "ui/Units.h"
 
 void Flinkblick::AuswertungZeigen()
 {
     for (ui::Label* l : Zahllbl) {
-        l->setShown(false);
+        l->setVisible(false);
         l->setBackColor(ui::Schwarz);
     }
 
@@ -25,28 +21,27 @@ void Flinkblick::AuswertungZeigen()
         }
         text += QStringLiteral("Gesamt: ") + QString::number(int(gesamt));
     } else {
-        const auto e = ui::DateDiffSeconds(Startzeit, d_.uhr.Now());
         // Int(e / 60) rounds down and e Mod 60 keeps the sign of e, as the
         // results have always been written.
-        const auto minuten = static_cast<long long>(std::floor(static_cast<double>(e) / 60.0));
-        text += QStringLiteral("Zeit = %1:%2").arg(minuten).arg(e % 60);
+        const Laufzeit e = SeitStartzeit();
+        text += QStringLiteral("Zeit = %1:%2").arg(e.minute).arg(e.sekunden % 60);
     }
     Label1->setCaption(text);
 
     MeldungZeigen(Ausdauer != ui::False ? QStringLiteral("Die 12 Minuten sind um!")
                                         : QStringLiteral("Alle 50 Zahlen gefunden"));
-    Label1->setShown(true);
+    Label1->setVisible(true);
     Kurve->show();
     MeldungZeigen(QStringLiteral("Bitte noch einmal klicken um das Startmenü anzuzeigen."));
-    Label1->setShown(false);
+    Label1->setVisible(false);
     Kurve->hide();
 
     StartBtn->setVisible(true);
     BuntRunterStartBtn->setVisible(true);
     GleichRunterStartBtn->setVisible(true);
     Gleiche_Zahlen->setVisible(true);
-    Label2->setShown(true);
-    Label3->setShown(true);
+    Label2->setVisible(true);
+    Label3->setVisible(true);
     Zielbasis = 0;
     EinfachAusdauer[0]->setVisible(true);
     EinfachAusdauer[1]->setVisible(true);

@@ -6,7 +6,8 @@ set -euo pipefail
 
 build_pkgs=(g++ cmake make qt6-base-dev)
 font_pkgs=(fonts-liberation2 fonts-lato fonts-dancingscript fonts-comfortaa fonts-linuxlibertine fonts-dejavu-core fontconfig)
-test_pkgs=(xvfb xauth libbenchmark-dev valgrind gcovr imagemagick x11-utils dpkg-dev file desktop-file-utils appstream)
+test_pkgs=(xvfb xauth libbenchmark-dev valgrind gcovr imagemagick x11-utils dpkg-dev file desktop-file-utils appstream
+           lintian man-db locales)
 
 wanted=("${build_pkgs[@]}" "${font_pkgs[@]}")
 if [[ "${1:-run}" == test ]]; then wanted+=("${test_pkgs[@]}"); fi
@@ -16,13 +17,22 @@ missing=()
 for p in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-
-echo "Installiere fehlende Pakete: ${missing[*]}"
 sudo=()
 [[ $(id -u) -ne 0 ]] && sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-# New fonts are found only once fontconfig has read them.
-fc-cache -f >/dev/null 2>&1 || true
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "Installiere fehlende Pakete: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # New fonts are found only once fontconfig has read them.
+  fc-cache -f >/dev/null 2>&1 || true
+fi
+
+# The package check reads the German manual page as a German desktop does, with
+# LANG=de_DE.UTF-8; man falls back to English unless that locale exists.
+if [[ "${1:-run}" == test ]] && ! grep -qix 'de_DE\.utf-\?8' <<<"$(locale -a 2>/dev/null)"; then
+  echo "Erzeuge das Gebietsschema de_DE.UTF-8"
+  "${sudo[@]}" sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)$/\1/' /etc/locale.gen
+  grep -q '^de_DE\.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo[@]}" locale-gen >/dev/null
+fi

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package, validates the desktop data, installs the package and
-# starts the installed game under Xvfb to see its window come up.
+# Builds the Debian package, runs lintian on it, validates the desktop data, installs
+# the package, reads its manual pages with man and starts the installed game under
+# Xvfb to see its window come up.
 #   FLINKBLICK_PACKAGE_BUILD  build folder (default build/package)
 # Exits 77 (skipped) when it cannot install packages, i.e. when not run as root.
 set -euo pipefail
@@ -11,7 +12,7 @@ skip=77
 
 fail() { echo "package check: FAILED: $*" >&2; exit 1; }
 
-for tool in cmake cpack dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli xvfb-run xwininfo xprop; do
+for tool in cmake cpack dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli lintian man xvfb-run xwininfo xprop; do
   if ! command -v "$tool" >/dev/null; then
     # CI installs everything first, so there a missing tool is a fault, not a reason to skip.
     [[ -n "${CI:-}" ]] && fail "$tool is missing"
@@ -20,12 +21,14 @@ for tool in cmake cpack dpkg-deb dpkg-shlibdeps file desktop-file-validate appst
   fi
 done
 
+tmp="$(mktemp -d)"
+cleanup() { rm -rf "$tmp"; }
+trap cleanup EXIT
+
 echo "== build (Release) in $build"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DFLINKBLICK_TESTS=OFF -DFLINKBLICK_BENCH=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target flinkblick >/dev/null
 
-echo "== desktop-file-validate"
-desktop-file-validate "data/$id.desktop"
 echo "== appstreamcli validate --no-net"
 appstreamcli validate --no-net "data/$id.metainfo.xml"
 
@@ -37,12 +40,39 @@ debs=("$build"/flinkblick_*.deb)
 deb="$(realpath "${debs[0]}")"
 echo "$(basename "$deb"): Depends: $(dpkg-deb -f "$deb" Depends)"
 contents="$(dpkg-deb -c "$deb")"
-for f in usr/bin/flinkblick usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
-         usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/icons/hicolor/48x48/apps/$id.png; do
+# Debian's layout for a game: the program in /usr/games, its manual page in section 6.
+for f in usr/games/flinkblick usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+         usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/icons/hicolor/48x48/apps/$id.png \
+         usr/share/man/man6/flinkblick.6.gz usr/share/man/de/man6/flinkblick.6.gz \
+         usr/share/doc/flinkblick/changelog.Debian.gz usr/share/doc/flinkblick/copyright; do
   grep -q " \./$f\$" <<<"$contents" || fail "$f is not in the package"
 done
+! grep -q " \./usr/bin/flinkblick\$" <<<"$contents" || fail "the package still has usr/bin/flinkblick"
 # Shared-library dependencies come from dpkg-shlibdeps; without them the package would install but not start.
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends lacks the Qt libraries"
+
+dpkg-deb -x "$deb" "$tmp/deb"
+echo "== desktop-file-validate (as packaged)"
+desktop-file-validate "$tmp/deb/usr/share/applications/$id.desktop"
+exec_line="$(grep '^Exec=' "$tmp/deb/usr/share/applications/$id.desktop")"
+[[ $exec_line == "Exec=/usr/games/flinkblick" ]] || fail "the packaged launcher says $exec_line"
+version="$(dpkg-deb -f "$deb" Version)"
+head -n1 <(gzip -dc "$tmp/deb/usr/share/doc/flinkblick/changelog.Debian.gz") | grep -qF "flinkblick ($version)" ||
+  fail "the changelog's latest entry is not version $version"
+
+echo "== lintian"
+# Any error or warning fails; information and pedantic tags are shown. (Not
+# --show-overrides: with it lintian counts the overridden tag as a failure.)
+lintian --display-info --pedantic --fail-on error,warning "$deb" ||
+  fail "lintian reports errors or warnings (above)"
+
+echo "== cmake --install to a prefix of its own"
+# Outside /usr the program stays in bin/, and the launcher points there.
+cmake --install "$build" --prefix "$tmp/prefix" >/dev/null
+[[ -x $tmp/prefix/bin/flinkblick && ! -e $tmp/prefix/games ]] || fail "cmake --install did not put the program in bin/"
+desktop-file-validate "$tmp/prefix/share/applications/$id.desktop"
+exec_line="$(grep '^Exec=' "$tmp/prefix/share/applications/$id.desktop")"
+[[ $exec_line == "Exec=$tmp/prefix/bin/flinkblick" ]] || fail "the launcher under the prefix says $exec_line"
 
 if [[ $(id -u) -ne 0 ]]; then
   echo "package check: skipped the install and start test: it needs root (apt-get install -y $deb)"
@@ -56,15 +86,42 @@ flock 9
 installed_before=no
 dpkg-query -W -f='${Status}' flinkblick 2>/dev/null | grep -q 'install ok installed' && installed_before=yes
 export DEBIAN_FRONTEND=noninteractive
-apt-get install -y -qq -o DPkg::Lock::Timeout=120 "$deb" >/dev/null
+# --reinstall: a package of the same version from another tree may be installed already.
+apt-get install --reinstall -y -qq -o DPkg::Lock::Timeout=120 "$deb" >/dev/null
 # Leave the machine as it was unless the package was there before.
-[[ $installed_before == yes ]] || trap 'apt-get remove -y -qq -o DPkg::Lock::Timeout=120 flinkblick >/dev/null || true' EXIT
-[[ -x /usr/bin/flinkblick ]] || fail "/usr/bin/flinkblick was not installed"
+if [[ $installed_before == no ]]; then
+  cleanup() { apt-get remove -y -qq -o DPkg::Lock::Timeout=120 flinkblick >/dev/null || true; rm -rf "$tmp"; }
+fi
+[[ -x /usr/games/flinkblick ]] || fail "/usr/games/flinkblick was not installed"
+[[ ! -e /usr/bin/flinkblick ]] || fail "/usr/bin/flinkblick is still there"
 
-echo "== start /usr/bin/flinkblick under Xvfb"
+echo "== man flinkblick"
+# As a user would ask for it: English in the C locale, German with LANG=de_DE.UTF-8.
+english=(env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=C.UTF-8)
+[[ $("${english[@]}" man -w flinkblick) == /usr/share/man/man6/flinkblick.6.gz ]] ||
+  fail "man finds $("${english[@]}" man -w flinkblick) instead of the English page"
+page="$("${english[@]}" man -P cat flinkblick 2>&1)"
+grep -q '^HOW TO PLAY' <<<"$page" || fail "man flinkblick does not show the English page: $page"
+german=(env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=de_DE.UTF-8)
+if ! grep -qix 'de_DE\.utf-\?8' <<<"$(locale -a 2>/dev/null)"; then
+  [[ -n "${CI:-}" ]] && fail "the locale de_DE.UTF-8 is missing (scripts/deps.sh test creates it)"
+  echo "(the locale de_DE.UTF-8 is missing; asking man for German with -L de)"
+  german=(env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=C.UTF-8 man -L de)
+else
+  german+=(man)
+fi
+[[ $("${german[@]}" -w flinkblick) == /usr/share/man/de/man6/flinkblick.6.gz ]] ||
+  fail "man finds $("${german[@]}" -w flinkblick) instead of the German page"
+page="$("${german[@]}" -P cat flinkblick 2>&1)"
+grep -q '^SPIELANLEITUNG' <<<"$page" || fail "man flinkblick does not show the German page: $page"
+
+# The program the launcher names, started as the desktop would start it.
+program="$(sed -n 's/^Exec=//p' "/usr/share/applications/$id.desktop")"
+[[ $program == /usr/games/flinkblick ]] || fail "the installed launcher starts $program"
+echo "== start $program under Xvfb"
 # The real X11 platform, not the offscreen one the unit tests use.
 env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  /usr/bin/flinkblick & pid=$!
+  "$1" & pid=$!
   sleep 3
   if ! kill -0 "$pid" 2>/dev/null; then
     wait "$pid"; echo "package check: FAILED: flinkblick ended early (exit $?)" >&2; exit 1
@@ -86,5 +143,5 @@ env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY xvfb-run -a -s "-screen 0 1280x1024x24
   fi
   kill "$pid"; wait "$pid" 2>/dev/null || true
   exit $status
-'
+' bash "$program"
 echo "package check: ok"

@@ -20,10 +20,8 @@ ctest --test-dir build/test --output-on-failure -j"$jobs" -LE memcheck
 stage "AddressSanitizer and UBSan: all tests"
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLINKBLICK_SANITIZE=ON -DFLINKBLICK_BENCH=OFF >/dev/null
 cmake --build build/asan -j"$jobs"
-lsan_supp="$PWD/tests/lsan.supp"
 ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-LSAN_OPTIONS="$([[ -f $lsan_supp ]] && echo "suppressions=$lsan_supp")" \
   ctest --test-dir build/asan --output-on-failure -j"$jobs" -LE package
 
 stage "valgrind memcheck"

@@ -1,4 +1,5 @@
-# Builds the Debian package in its own Release tree, installs it and starts the installed game.
+# Builds the Debian package in its own Release tree, runs lintian on it, installs it,
+# reads its manual pages and starts the installed game.
 # Without root it checks everything up to the package and reports the install as skipped.
 add_test(NAME package_check COMMAND ${PROJECT_SOURCE_DIR}/scripts/package-check.sh)
 set_tests_properties(package_check PROPERTIES

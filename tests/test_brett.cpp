@@ -8,7 +8,7 @@
 #include <set>
 
 #include "board/Aufbau.h"
-#include "tests/support/Spielhilfe.h"
+#include "tests/support/SpielTest.h"
 #include "ui/Units.h"
 
 using fakes::RecordingTrace;
@@ -32,9 +32,9 @@ namespace {
 char buchstabe(Property p)
 {
     static const std::map<Property, char> buchstaben{
-        {Property::Alignment, 'A'}, {Property::Height, 'H'},     {Property::Width, 'W'},    {Property::ForeColor, 'F'},
-        {Property::FontName, 'N'},  {Property::FontItalic, 'I'}, {Property::Caption, 'C'},  {Property::FontSize, 'S'},
-        {Property::Left, 'L'},      {Property::Top, 'T'},        {Property::Visible, 'V'},  {Property::BackColor, 'B'}};
+        {Property::Alignment, 'A'}, {Property::Height, 'H'},     {Property::Width, 'W'},   {Property::ForeColor, 'F'},
+        {Property::FontName, 'N'},  {Property::FontItalic, 'I'}, {Property::Caption, 'C'}, {Property::FontSize, 'S'},
+        {Property::Left, 'L'},      {Property::Top, 'T'},        {Property::Visible, 'V'}, {Property::BackColor, 'B'}};
     const auto it = buchstaben.find(p);
     return it == buchstaben.end() ? '?' : it->second;
 }
@@ -98,7 +98,6 @@ struct Zustand {
     QString fontName;
     float fontSize;
     bool fontItalic;
-    int alignmentValue;
     Qt::Alignment alignment;
     float left, top, width, height;
     QRect geometry;
@@ -114,14 +113,13 @@ struct Zustand {
           fontName(l.fontName()),
           fontSize(l.fontSize()),
           fontItalic(l.fontItalic()),
-          alignmentValue(l.alignmentValue()),
           alignment(l.alignment()),
           left(l.left()),
           top(l.top()),
           width(l.widthTwips()),
           height(l.heightTwips()),
           geometry(l.geometry()),
-          shown(l.isShown()),
+          shown(!l.isHidden()),
           font(l.font()),
           textFarbe(l.palette().color(QPalette::WindowText)),
           grundFarbe(l.palette().color(QPalette::Window))
@@ -139,7 +137,7 @@ QString beschreibung(const Zustand& z)
         .arg(z.fontName)
         .arg(z.fontSize)
         .arg(z.fontItalic)
-        .arg(z.alignmentValue)
+        .arg(int(z.alignment))
         .arg(z.left)
         .arg(z.top)
         .arg(z.width)
@@ -165,13 +163,14 @@ public:
         ++schreibzugriffe;
         if (p == Property::Visible && !v.toBool()) verborgenGeschrieben = true;
         for (const ui::Label* l : w_.Zahllbl)
-            if (!l->isShown() || !l->isVisible()) {
+            if (l->isHidden() || !l->isVisible()) {
                 verborgenGesehen = true;
                 erstesVerborgenes = QStringLiteral("Zahllbl(%1) nach einem Schreibzugriff auf Zahllbl(%2)")
                                         .arg(l->index())
                                         .arg(control);
             }
     }
+
     void randomized() override {}
     void drawn(float) override {}
 
@@ -195,538 +194,507 @@ void jeStilPaar()
 
 }  // namespace
 
-class BrettTest : public QObject {
+class BrettTest : public SpielTest {
     Q_OBJECT
 
 private slots:
     void init()
     {
-        spiel_ = std::make_unique<fakes::Spiel>();
+        SpielTest::init();
         trace_.events.clear();
-        trace_.attach(w(), spiel_->zufall);
+        trace_.attach(w(), s().zufall);
     }
+
     void cleanup()
     {
-        trace_.detach(w(), spiel_->zufall);
-        spiel_.reset();
+        trace_.detach(w(), s().zufall);
+        SpielTest::cleanup();
     }
 
     // What a build writes and draws, and in which order.
-    void schreibfolgeJeZahlenfeld_data();
-    void schreibfolgeJeZahlenfeld();
-    void ziehungenFolgenDemMuster_data();
-    void ziehungenFolgenDemMuster();
-    void bunteStilZuegeBestimmenDenStil();
-    void randomizeVorJedemAufbau_data();
-    void randomizeVorJedemAufbau();
-    void neuMischenImSpielRandomisiertZuerst();
+    void schreibfolgeJeZahlenfeld_data()
+    {
+        QTest::addColumn<Stil>("stil");
+        QTest::addColumn<QString>("folge");
+        QTest::newRow("bunt") << Stil::Bunt << QStringLiteral("AHWFNICSLTV");
+        QTest::newRow("gleich") << Stil::Gleich << QStringLiteral("AHWFNSICLTV");
+    }
+
+    void schreibfolgeJeZahlenfeld()
+    {
+        QFETCH(Stil, stil);
+        QFETCH(QString, folge);
+        bauen(w(), stil);
+
+        std::array<QString, 50> jeLabel;
+        int vorher = 0;
+        for (const auto& e : trace_.events) {
+            if (e.kind != RecordingTrace::Kind::Write) continue;
+            QVERIFY2(e.property != Property::BackColor,
+                     qPrintable(QStringLiteral("BackColor of Zahllbl(%1)").arg(e.control)));
+            QVERIFY(e.control >= 0 && e.control < 50);
+            // All writes of label i come before any write of label i + 1.
+            QVERIFY2(e.control == vorher || e.control == vorher + 1,
+                     qPrintable(QStringLiteral("Zahllbl(%1) after Zahllbl(%2)").arg(e.control).arg(vorher)));
+            vorher = e.control;
+            jeLabel[static_cast<std::size_t>(e.control)] += QLatin1Char(buchstabe(e.property));
+        }
+        QCOMPARE(vorher, 49);
+        for (int i = 0; i < 50; ++i) QCOMPARE(jeLabel[static_cast<std::size_t>(i)], folge);
+    }
+
+    void ziehungenFolgenDemMuster_data() { spielhilfe::jeStil(); }
+
+    // Style draws sit between the writes they feed; the slot draws come after the
+    // style steps and before Left; every rejected slot draw hit a taken slot and
+    // the accepted one is where the label stands.
+    void ziehungenFolgenDemMuster()
+    {
+        QFETCH(Stil, stil);
+        bauen(w(), stil);
+        const QString alles = muster(trace_.events);
+        const QRegularExpression re(QStringLiteral("^Z(%1){50}$").arg(labelMuster(stil)));
+        QVERIFY2(re.match(alles).hasMatch(), qPrintable(alles.left(200)));
+
+        const double W = w().outerWidthTwips(), H = w().outerHeightTwips();
+        std::set<int> belegt;
+        int label = 0;
+        std::vector<int> slotZuege;
+        for (const auto& e : trace_.events) {
+            if (e.kind == RecordingTrace::Kind::Write && e.property == Property::Left) {
+                QVERIFY(!slotZuege.empty());
+                const int gewaehlt = slotZuege.back();
+                for (std::size_t k = 0; k + 1 < slotZuege.size(); ++k)
+                    QVERIFY2(belegt.count(slotZuege[k]), "a draw of a free slot was rejected");
+                QVERIFY2(!belegt.count(gewaehlt), "a taken slot was given again");
+                QCOMPARE(slotVon(*w().Zahllbl[static_cast<std::size_t>(label)], W, H), gewaehlt);
+                belegt.insert(gewaehlt);
+                slotZuege.clear();
+                ++label;
+            } else if (e.kind == RecordingTrace::Kind::Write && e.property == Property::FontSize) {
+                slotZuege.clear();  // what came before were style draws
+            } else if (e.kind == RecordingTrace::Kind::Write && stil == Stil::Gleich &&
+                       e.property == Property::Caption) {
+                slotZuege.clear();
+            } else if (e.kind == RecordingTrace::Kind::Draw) {
+                slotZuege.push_back(slotAusZug(e.value.toFloat()));
+            }
+        }
+        QCOMPARE(label, 50);
+    }
+
+    // The six draws of a label, in order, give red, green, blue, face, slant and size.
+    void bunteStilZuegeBestimmenDenStil()
+    {
+        // Every label draws red 0.5, green 0.25, blue 0.75, face 0.45, slant 0.6
+        // and size 0.85, then its slot.
+        for (int i = 0; i < 50; ++i)
+            skriptFuerLabel(zufall(), Stil::Bunt, {zugFuer(49 - i)}, {0.5f, 0.25f, 0.75f, 0.45f, 0.6f, 0.85f});
+        w().BunteAufbauen();
+        QCOMPARE(zufall().pending(), std::size_t{0});
+        for (const ui::Label* l : w().Zahllbl) {
+            QCOMPARE(l->foreColor(), ui::RGB(156, 106, 206));
+            QCOMPARE(l->fontName(), QStringLiteral("Dauphin"));
+            QVERIFY(l->fontItalic());
+            GENAU(l->fontSize(), 30.0f);
+        }
+    }
+
+    void randomizeVorJedemAufbau_data() { jeStilPaar(); }
+
+    void randomizeVorJedemAufbau()
+    {
+        QFETCH(Stil, erst);
+        QFETCH(Stil, dann);
+        bauen(w(), erst);
+        bauen(w(), dann);
+        const QString alles = muster(trace_.events);
+        const QRegularExpression re(QStringLiteral("^Z(%1){50}Z(%2){50}$").arg(labelMuster(erst), labelMuster(dann)));
+        QVERIFY2(re.match(alles).hasMatch(), qPrintable(alles));
+        QCOMPARE(zufall().randomizeCount(), 2);
+    }
+
+    // A rebuild in the middle of a run, after a hit with reshuffling on.
+    void neuMischenImSpielRandomisiertZuerst()
+    {
+        spielhilfe::einfachStarten(w());
+        w().ImmerNeuMischenChk->setValue(1);
+        for (int treffer = 0; treffer < 3; ++treffer) {
+            const std::size_t ab = trace_.events.size();
+            const int vorher = zufall().randomizeCount();
+            s().treffer();
+            QCOMPARE(zufall().randomizeCount(), vorher + 1);
+            std::size_t ersterZug = trace_.events.size();
+            for (std::size_t k = ab; k < trace_.events.size(); ++k)
+                if (trace_.events[k].kind == RecordingTrace::Kind::Draw) {
+                    ersterZug = k;
+                    break;
+                }
+            QVERIFY(ersterZug < trace_.events.size());
+            QVERIFY(trace_.events[ab].kind == RecordingTrace::Kind::Randomize);
+            QCOMPARE(muster({trace_.events.begin() + static_cast<std::ptrdiff_t>(ab),
+                             trace_.events.begin() + static_cast<std::ptrdiff_t>(ersterZug)}),
+                     QStringLiteral("ZAHW"));
+        }
+    }
 
     // Where the labels land.
-    void fuenfzigVerschiedeneFelderAlleSichtbar_data();
-    void fuenfzigVerschiedeneFelderAlleSichtbar();
-    void feldLage_data();
-    void feldLage();
-    void letztesFeldNimmtDasFreie_data();
-    void letztesFeldNimmtDasFreie();
-    void zellenFolgenDerFenstergroesse_data();
-    void zellenFolgenDerFenstergroesse();
-    void aufbauUeberSichtbaremBrettVerbirgtNichts_data();
-    void aufbauUeberSichtbaremBrettVerbirgtNichts();
+    void fuenfzigVerschiedeneFelderAlleSichtbar_data()
+    {
+        QTest::addColumn<Stil>("stil");
+        QTest::addColumn<int>("aufbauten");
+        QTest::newRow("bunt") << Stil::Bunt << 1;
+        QTest::newRow("gleich") << Stil::Gleich << 1;
+        QTest::newRow("bunt, zehnmal") << Stil::Bunt << 10;
+        QTest::newRow("gleich, zehnmal") << Stil::Gleich << 10;
+    }
+
+    void fuenfzigVerschiedeneFelderAlleSichtbar()
+    {
+        QFETCH(Stil, stil);
+        QFETCH(int, aufbauten);
+        QVERIFY(spielhilfe::zeigen(w()));
+        const double W = w().outerWidthTwips(), H = w().outerHeightTwips();
+        for (int n = 0; n < aufbauten; ++n) {
+            bauen(w(), stil);
+            std::set<int> felder;
+            for (const ui::Label* l : w().Zahllbl) {
+                QVERIFY(!l->isHidden());
+                QVERIFY(l->isVisible());
+                const int s = slotVon(*l, W, H);
+                QVERIFY2(s >= 0 && s < 50, qPrintable(QString::number(s)));
+                felder.insert(s);
+            }
+            QCOMPARE(felder.size(), std::size_t{50});
+        }
+    }
+
+    void feldLage_data()
+    {
+        QTest::addColumn<Stil>("stil");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<float>("left");
+        QTest::addColumn<float>("top");
+        for (Stil s : {Stil::Bunt, Stil::Gleich}) {
+            const QByteArray n = name(s);
+            QTest::newRow(n + ": Feld 0, oben links") << s << 0 << 1000.0f << 800.0f;
+            QTest::newRow(n + ": Feld 9, oben rechts") << s << 9 << 10000.0f << 800.0f;
+            QTest::newRow(n + ": Feld 39, Zeile 3 Spalte 9") << s << 39 << 10000.0f << 5600.0f;
+            QTest::newRow(n + ": Feld 40, Zeile 4 Spalte 0") << s << 40 << 1000.0f << 7200.0f;
+            QTest::newRow(n + ": Feld 49, unten rechts") << s << 49 << 10000.0f << 7200.0f;
+            QTest::newRow(n + ": Feld 23") << s << 23 << 4000.0f << 4000.0f;
+        }
+    }
+
+    // At the load size of 12000 × 9600 twips: label 0 is put in the slot of the
+    // row, the others fill the rest in a scripted order; every label is one cell.
+    void feldLage()
+    {
+        QFETCH(Stil, stil);
+        QFETCH(int, slot);
+        QFETCH(float, left);
+        QFETCH(float, top);
+        QCOMPARE(w().outerWidthTwips(), 12000.0);
+        QCOMPARE(w().outerHeightTwips(), 9600.0);
+
+        std::vector<int> reihenfolge{slot};
+        for (int s = 49; s >= 0; --s)
+            if (s != slot) reihenfolge.push_back(s);
+        for (int s : reihenfolge) skriptFuerLabel(zufall(), stil, {zugFuer(s)});
+        bauen(w(), stil);
+        QCOMPARE(zufall().pending(), std::size_t{0});
+
+        const ui::Label& l0 = *w().Zahllbl[0];
+        GENAU(l0.left(), left);
+        GENAU(l0.top(), top);
+        for (int i = 0; i < 50; ++i) {
+            const ui::Label& l = *w().Zahllbl[static_cast<std::size_t>(i)];
+            const int s = reihenfolge[static_cast<std::size_t>(i)];
+            GENAU(l.widthTwips(), 1000.0f);
+            GENAU(l.heightTwips(), 1600.0f);
+            GENAU(l.left(), float(1000 * (s % 10 + 1)));
+            GENAU(l.top(), float(800 + 1600 * (s / 10)));
+        }
+    }
+
+    void letztesFeldNimmtDasFreie_data()
+    {
+        QTest::addColumn<Stil>("stil");
+        QTest::addColumn<int>("frei");
+        QTest::addColumn<int>("fehlzuege");
+        for (Stil s : {Stil::Bunt, Stil::Gleich}) {
+            const QByteArray n = name(s);
+            QTest::newRow(n + ": Feld 49 frei, 300 Fehlzuege") << s << 49 << 300;
+            QTest::newRow(n + ": Feld 0 frei, 120 Fehlzuege") << s << 0 << 120;
+            QTest::newRow(n + ": Feld 17 frei, 1000 Fehlzuege") << s << 17 << 1000;
+        }
+    }
+
+    void letztesFeldNimmtDasFreie()
+    {
+        QFETCH(Stil, stil);
+        QFETCH(int, frei);
+        QFETCH(int, fehlzuege);
+        std::vector<int> vergeben;
+        for (int s = 0; s < 50; ++s)
+            if (s != frei) vergeben.push_back(s);
+        for (int s : vergeben) skriptFuerLabel(zufall(), stil, {zugFuer(s)});
+        // Label 49 hits every taken slot again and again, the two extremes of
+        // [0, 1) included, before it finds the free one.
+        std::vector<float> letzte;
+        for (int k = 0; k < fehlzuege; ++k) {
+            int s = vergeben[static_cast<std::size_t>(k) % vergeben.size()];
+            letzte.push_back(k % 7 == 0 && frei != 0 ? 0.0f : k % 7 == 1 && frei != 49 ? 0.99999994f : zugFuer(s));
+        }
+        letzte.push_back(zugFuer(frei));
+        skriptFuerLabel(zufall(), stil, letzte);
+
+        bauen(w(), stil);
+        QCOMPARE(zufall().pending(), std::size_t{0});
+        QCOMPARE(slotVon(*w().Zahllbl[49], 12000, 9600), frei);
+        const std::size_t stilZuege = stil == Stil::Bunt ? 300 : 0;
+        QCOMPARE(gezogen(trace_.events).size(), stilZuege + 49 + std::size_t(fehlzuege) + 1);
+    }
+
+    void zellenFolgenDerFenstergroesse_data()
+    {
+        QTest::addColumn<Stil>("stil");
+        QTest::addColumn<double>("breite");
+        QTest::addColumn<double>("hoehe");
+        QTest::addColumn<QList<float>>("zelle");  // width, height; left and top of slots 0 and 49
+        // The window takes whole pixels: 10005 × 7770, 15015 × 11010, 3000 × 2010 twips.
+        const struct {
+            double breite, hoehe;
+            QList<float> zelle;
+        } groessen[] = {{10007, 7777, {833.75f, 1295, 833.75f, 647.5f, 8337.5f, 5827.5f}},
+                        {15013, 11017, {1251.25f, 1835, 1251.25f, 917.5f, 12512.5f, 8257.5f}},
+                        {3001, 2003, {250, 335, 250, 167.5f, 2500, 1507.5f}}};
+        for (Stil s : {Stil::Bunt, Stil::Gleich})
+            for (const auto& g : groessen)
+                QTest::addRow("%s: %g x %g", name(s), g.breite, g.hoehe) << s << g.breite << g.hoehe << g.zelle;
+    }
+
+    // A build after a resize follows the new size: nothing of the earlier build
+    // is kept. The sizes are odd, so the cells are not whole twips.
+    void zellenFolgenDerFenstergroesse()
+    {
+        QFETCH(Stil, stil);
+        QFETCH(double, breite);
+        QFETCH(double, hoehe);
+        QFETCH(QList<float>, zelle);
+        bauen(w(), stil);
+        w().setOuterWidthTwips(breite);
+        w().setOuterHeightTwips(hoehe);
+
+        // Label 0 takes slot 0, label 7 slot 49.
+        for (int s = 0; s < 50; ++s) skriptFuerLabel(zufall(), stil, {zugFuer((s * 7) % 50)});
+        bauen(w(), stil);
+        for (const ui::Label* l : w().Zahllbl) {
+            GENAU(l->widthTwips(), zelle[0]);
+            GENAU(l->heightTwips(), zelle[1]);
+        }
+        GENAU(w().Zahllbl[0]->left(), zelle[2]);
+        GENAU(w().Zahllbl[0]->top(), zelle[3]);
+        GENAU(w().Zahllbl[7]->left(), zelle[4]);
+        GENAU(w().Zahllbl[7]->top(), zelle[5]);
+    }
+
+    void aufbauUeberSichtbaremBrettVerbirgtNichts_data() { jeStilPaar(); }
+
+    void aufbauUeberSichtbaremBrettVerbirgtNichts()
+    {
+        QFETCH(Stil, erst);
+        QFETCH(Stil, dann);
+        QVERIFY(spielhilfe::zeigen(w()));
+        bauen(w(), erst);
+        std::vector<QRect> vorher;
+        for (const ui::Label* l : w().Zahllbl) vorher.push_back(l->geometry());
+
+        Sichtwache wache(w());
+        for (ui::Label* l : w().Zahllbl) l->setTrace(&wache);
+        bauen(w(), dann);
+        for (ui::Label* l : w().Zahllbl) l->setTrace(&trace_);
+
+        QCOMPARE(wache.schreibzugriffe, 50 * 11);
+        QVERIFY(!wache.verborgenGeschrieben);
+        QVERIFY2(!wache.verborgenGesehen, qPrintable(wache.erstesVerborgenes));
+        int bewegt = 0;
+        for (std::size_t i = 0; i < 50; ++i) bewegt += w().Zahllbl[i]->geometry() != vorher[i];
+        QVERIFY2(bewegt > 0, "the second build moved no label");
+    }
 
     // The style a draw gives.
-    void bunterStilAusZuegen_data();
-    void bunterStilAusZuegen();
-    void beschriftung_data();
-    void beschriftung();
-    void gleichesBrettIstEinheitlich();
-    void stilwechselHinterlaesstNichts_data();
-    void stilwechselHinterlaesstNichts();
+    void bunterStilAusZuegen_data()
+    {
+        QTest::addColumn<std::vector<float>>("zuege");
+        QTest::addColumn<std::int32_t>("farbe");
+        QTest::addColumn<QString>("schrift");
+        QTest::addColumn<bool>("kursiv");
+        QTest::addColumn<float>("groesse");
+        const float knapp1 = 0.9999999f;
+        const float knappHalb = std::nextafter(0.5f, 0.0f);
+        QTest::newRow("alles 0") << std::vector<float>{0, 0, 0, 0, 0, 0} << ui::RGB(56, 56, 56)
+                                 << QStringLiteral("Arial Black") << false << 10.0f;
+        QTest::newRow("alles knapp 1") << std::vector<float>{knapp1, knapp1, knapp1, knapp1, knapp1, knapp1}
+                                       << ui::RGB(255, 255, 255) << QStringLiteral("MS Sans Serif") << true << 30.0f;
+        QTest::newRow("rot, gruen, blau getrennt")
+            << std::vector<float>{0, 0.5f, knapp1, 0, 0, 0} << ui::RGB(56, 156, 255) << QStringLiteral("Arial Black")
+            << false << 10.0f;
+        QTest::newRow("blau, gruen, rot getrennt")
+            << std::vector<float>{knapp1, 0.0075f, 0.0025f, 0, 0, 0} << ui::RGB(255, 57, 56)
+            << QStringLiteral("Arial Black") << false << 10.0f;
+        QTest::newRow("schraeg bei genau 0.5") << std::vector<float>{0, 0, 0, 0, 0.5f, 0} << ui::RGB(56, 56, 56)
+                                               << QStringLiteral("Arial Black") << true << 10.0f;
+        QTest::newRow("aufrecht knapp unter 0.5") << std::vector<float>{0, 0, 0, 0, knappHalb, 0} << ui::RGB(56, 56, 56)
+                                                  << QStringLiteral("Arial Black") << false << 10.0f;
+        const char* schriften[] = {"Arial Black", "Courier New", "Dauphin", "LithographLight", "MS Sans Serif"};
+        for (int k = 0; k < 5; ++k) {
+            const float r = (k + 0.5f) / 5;
+            QTest::addRow("Schrift %d, Groesse %d", k, k * 5 + 10)
+                << std::vector<float>{0, 0, 0, r, 0, r} << ui::RGB(56, 56, 56) << QString::fromLatin1(schriften[k])
+                << false << float(k * 5 + 10);
+        }
+        // The lower edge of each step: k/5 itself, rounded up to the next float.
+        for (int k = 1; k < 5; ++k) {
+            const float r = std::nextafter(float(k) / 5, 1.0f);
+            QTest::addRow("Stufe %d von unten", k) << std::vector<float>{0, 0, 0, r, 0, r} << ui::RGB(56, 56, 56)
+                                                   << QString::fromLatin1(schriften[k]) << false << float(k * 5 + 10);
+        }
+    }
+
+    // Label 0's six draws are scripted; its properties are what the draws give.
+    void bunterStilAusZuegen()
+    {
+        QFETCH(std::vector<float>, zuege);
+        QFETCH(std::int32_t, farbe);
+        QFETCH(QString, schrift);
+        QFETCH(bool, kursiv);
+        QFETCH(float, groesse);
+        skriptFuerLabel(zufall(), Stil::Bunt, {zugFuer(0)}, zuege);
+        w().BunteAufbauen();
+        const ui::Label& l = *w().Zahllbl[0];
+        QCOMPARE(l.foreColor(), farbe);
+        QCOMPARE(l.fontName(), schrift);
+        QCOMPARE(l.fontItalic(), kursiv);
+        GENAU(l.fontSize(), groesse);
+        QCOMPARE(l.caption(), QStringLiteral("1"));
+        // The widget got the same values.
+        QCOMPARE(l.palette().color(QPalette::WindowText), ui::toQColor(farbe));
+        QCOMPARE(l.font().family(), schrift);
+        QCOMPARE(l.font().italic(), kursiv);
+        QCOMPARE(l.font().pointSizeF(), double(groesse));
+    }
+
+    void beschriftung_data()
+    {
+        QTest::addColumn<Stil>("stil");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("text");
+        const struct {
+            Stil s;
+            int i;
+            const char* t;
+        } zeilen[] = {
+            {Stil::Bunt, 0, "1"},    {Stil::Bunt, 8, "9"},    {Stil::Bunt, 9, "10"},   {Stil::Bunt, 49, "50"},
+            {Stil::Gleich, 0, "01"}, {Stil::Gleich, 8, "09"}, {Stil::Gleich, 9, "10"}, {Stil::Gleich, 49, "50"},
+        };
+        for (const auto& z : zeilen)
+            QTest::addRow("%s: Zahllbl(%d)", name(z.s), z.i) << z.s << z.i << QString::fromLatin1(z.t);
+    }
+
+    void beschriftung()
+    {
+        QFETCH(Stil, stil);
+        QFETCH(int, index);
+        QFETCH(QString, text);
+        bauen(w(), stil);
+        const ui::Label& l = *w().Zahllbl[static_cast<std::size_t>(index)];
+        QCOMPARE(l.caption(), text);
+        QCOMPARE(l.text(), text);
+        for (const ui::Label* z : w().Zahllbl) {
+            // Each label shows its own number, with two digits on the uniform board.
+            QCOMPARE(z->caption().toInt(), z->index() + 1);
+            if (stil == Stil::Gleich) QCOMPARE(z->caption().size(), 2);
+        }
+    }
+
+    // Two uniform builds in a row differ only in where the labels stand.
+    void gleichesBrettIstEinheitlich()
+    {
+        w().BunteAufbauen();
+        w().GleicheAufbauen();
+        std::vector<Zustand> erstes;
+        for (const ui::Label* l : w().Zahllbl) erstes.emplace_back(*l);
+        w().GleicheAufbauen();
+        int bewegt = 0;
+        for (std::size_t i = 0; i < 50; ++i) {
+            const ui::Label& l = *w().Zahllbl[i];
+            QCOMPARE(l.foreColor(), ui::Weiss);
+            QCOMPARE(l.fontName(), QStringLiteral("Arial"));
+            GENAU(l.fontSize(), 30.0f);
+            QCOMPARE(l.fontItalic(), false);
+            QCOMPARE(l.alignment(), Qt::AlignHCenter | Qt::AlignTop);
+            QCOMPARE(l.backColor(), ui::Schwarz);
+            Zustand z(l);
+            bewegt += z.geometry != erstes[i].geometry;
+            z.left = erstes[i].left;
+            z.top = erstes[i].top;
+            z.geometry = erstes[i].geometry;
+            QVERIFY2(z == erstes[i], qPrintable(beschreibung(z) + QStringLiteral(" / ") + beschreibung(erstes[i])));
+        }
+        QVERIFY(bewegt > 0);
+    }
+
+    void stilwechselHinterlaesstNichts_data()
+    {
+        QTest::addColumn<Stil>("erst");
+        QTest::addColumn<Stil>("dann");
+        QTest::newRow("bunt nach gleich") << Stil::Gleich << Stil::Bunt;
+        QTest::newRow("gleich nach bunt") << Stil::Bunt << Stil::Gleich;
+        QTest::newRow("bunt nach bunt") << Stil::Bunt << Stil::Bunt;
+    }
+
+    // The later build, with the same draws, leaves every label exactly as it
+    // leaves it on a window that never had the earlier board.
+    void stilwechselHinterlaesstNichts()
+    {
+        QFETCH(Stil, erst);
+        QFETCH(Stil, dann);
+        // The draws of the later build, taken from a window of its own.
+        std::vector<float> zuege;
+        {
+            fakes::Spiel probe;
+            RecordingTrace t;
+            t.attach(probe.w(), probe.zufall);
+            bauen(probe.w(), dann);
+            zuege = gezogen(t.events);
+            t.detach(probe.w(), probe.zufall);
+        }
+
+        fakes::Spiel frisch;
+        QVERIFY(spielhilfe::zeigen(w()));
+        QVERIFY(spielhilfe::zeigen(frisch.w()));
+
+        bauen(w(), erst);
+        zufall().script(zuege);
+        bauen(w(), dann);
+        frisch.zufall.script(zuege);
+        bauen(frisch.w(), dann);
+        QCOMPARE(zufall().pending(), std::size_t{0});
+        QCOMPARE(frisch.zufall.pending(), std::size_t{0});
+
+        for (std::size_t i = 0; i < 50; ++i) {
+            const Zustand a(*w().Zahllbl[i]);
+            const Zustand b(*frisch.w().Zahllbl[i]);
+            QVERIFY2(a == b,
+                     qPrintable(QStringLiteral("Zahllbl(%1): %2 / %3").arg(i).arg(beschreibung(a), beschreibung(b))));
+        }
+    }
 
 private:
-    Flinkblick& w() { return spiel_->w(); }
-    fakes::ScriptedRandom& zufall() { return spiel_->zufall; }
-    std::unique_ptr<fakes::Spiel> spiel_;
+    fakes::ScriptedRandom& zufall() { return s().zufall; }
     RecordingTrace trace_;
 };
-
-void BrettTest::schreibfolgeJeZahlenfeld_data()
-{
-    QTest::addColumn<Stil>("stil");
-    QTest::addColumn<QString>("folge");
-    QTest::newRow("bunt") << Stil::Bunt << QStringLiteral("AHWFNICSLTV");
-    QTest::newRow("gleich") << Stil::Gleich << QStringLiteral("AHWFNSICLTV");
-}
-
-void BrettTest::schreibfolgeJeZahlenfeld()
-{
-    QFETCH(Stil, stil);
-    QFETCH(QString, folge);
-    bauen(w(), stil);
-
-    std::array<QString, 50> jeLabel;
-    int vorher = 0;
-    for (const auto& e : trace_.events) {
-        if (e.kind != RecordingTrace::Kind::Write) continue;
-        QVERIFY2(e.property != Property::BackColor,
-                 qPrintable(QStringLiteral("BackColor of Zahllbl(%1)").arg(e.control)));
-        QVERIFY(e.control >= 0 && e.control < 50);
-        // All writes of label i come before any write of label i + 1.
-        QVERIFY2(e.control == vorher || e.control == vorher + 1,
-                 qPrintable(QStringLiteral("Zahllbl(%1) after Zahllbl(%2)").arg(e.control).arg(vorher)));
-        vorher = e.control;
-        jeLabel[static_cast<std::size_t>(e.control)] += QLatin1Char(buchstabe(e.property));
-    }
-    QCOMPARE(vorher, 49);
-    for (int i = 0; i < 50; ++i) QCOMPARE(jeLabel[static_cast<std::size_t>(i)], folge);
-}
-
-void BrettTest::ziehungenFolgenDemMuster_data() { spielhilfe::jeStil(); }
-
-// Style draws sit between the writes they feed; the slot draws come after the
-// style steps and before Left; every rejected slot draw hit a taken slot and
-// the accepted one is where the label stands.
-void BrettTest::ziehungenFolgenDemMuster()
-{
-    QFETCH(Stil, stil);
-    bauen(w(), stil);
-    const QString alles = muster(trace_.events);
-    const QRegularExpression re(QStringLiteral("^Z(%1){50}$").arg(labelMuster(stil)));
-    QVERIFY2(re.match(alles).hasMatch(), qPrintable(alles.left(200)));
-
-    const double W = w().outerWidthTwips(), H = w().outerHeightTwips();
-    std::set<int> belegt;
-    int label = 0;
-    std::vector<int> slotZuege;
-    for (const auto& e : trace_.events) {
-        if (e.kind == RecordingTrace::Kind::Write && e.property == Property::Left) {
-            QVERIFY(!slotZuege.empty());
-            const int gewaehlt = slotZuege.back();
-            for (std::size_t k = 0; k + 1 < slotZuege.size(); ++k)
-                QVERIFY2(belegt.count(slotZuege[k]), "a draw of a free slot was rejected");
-            QVERIFY2(!belegt.count(gewaehlt), "a taken slot was given again");
-            QCOMPARE(slotVon(*w().Zahllbl[static_cast<std::size_t>(label)], W, H), gewaehlt);
-            belegt.insert(gewaehlt);
-            slotZuege.clear();
-            ++label;
-        } else if (e.kind == RecordingTrace::Kind::Write && e.property == Property::FontSize) {
-            slotZuege.clear();  // what came before were style draws
-        } else if (e.kind == RecordingTrace::Kind::Write && stil == Stil::Gleich && e.property == Property::Caption) {
-            slotZuege.clear();
-        } else if (e.kind == RecordingTrace::Kind::Draw) {
-            slotZuege.push_back(slotAusZug(e.value.toFloat()));
-        }
-    }
-    QCOMPARE(label, 50);
-}
-
-// The six draws of a label, in order, give red, green, blue, face, slant and size.
-void BrettTest::bunteStilZuegeBestimmenDenStil()
-{
-    w().BunteAufbauen();
-    int label = -1;
-    std::vector<float> zuege;
-    for (const auto& e : trace_.events) {
-        if (e.kind == RecordingTrace::Kind::Draw) zuege.push_back(e.value.toFloat());
-        if (e.kind != RecordingTrace::Kind::Write) continue;
-        if (e.property == Property::Alignment) {
-            label = e.control;
-            zuege.clear();
-        }
-        if (e.property != Property::FontSize) continue;
-        QCOMPARE(zuege.size(), std::size_t{6});
-        const auto ganz = [](float r, int n) { return static_cast<int>(std::floor(double(r) * n)); };
-        const ui::Label& l = *w().Zahllbl[static_cast<std::size_t>(label)];
-        QCOMPARE(l.foreColor(), ui::RGB(56 + ganz(zuege[0], 200), 56 + ganz(zuege[1], 200), 56 + ganz(zuege[2], 200)));
-        QCOMPARE(l.fontName(), QLatin1String(board::BunteSchriften[static_cast<std::size_t>(ganz(zuege[3], 5))]));
-        QCOMPARE(l.fontItalic(), zuege[4] >= 0.5f);
-        GENAU(l.fontSize(), float(ganz(zuege[5], 5) * 5 + 10));
-    }
-    QCOMPARE(label, 49);
-}
-
-void BrettTest::randomizeVorJedemAufbau_data() { jeStilPaar(); }
-
-void BrettTest::randomizeVorJedemAufbau()
-{
-    QFETCH(Stil, erst);
-    QFETCH(Stil, dann);
-    bauen(w(), erst);
-    bauen(w(), dann);
-    const QString alles = muster(trace_.events);
-    const QRegularExpression re(QStringLiteral("^Z(%1){50}Z(%2){50}$").arg(labelMuster(erst), labelMuster(dann)));
-    QVERIFY2(re.match(alles).hasMatch(), qPrintable(alles));
-    QCOMPARE(zufall().randomizeCount(), 2);
-}
-
-// A rebuild in the middle of a run, after a hit with reshuffling on.
-void BrettTest::neuMischenImSpielRandomisiertZuerst()
-{
-    spielhilfe::einfachStarten(w());
-    w().ImmerNeuMischen = ui::True;
-    for (int treffer = 0; treffer < 3; ++treffer) {
-        const std::size_t ab = trace_.events.size();
-        const int vorher = zufall().randomizeCount();
-        spiel_->treffer();
-        QCOMPARE(zufall().randomizeCount(), vorher + 1);
-        std::size_t ersterZug = trace_.events.size();
-        for (std::size_t k = ab; k < trace_.events.size(); ++k)
-            if (trace_.events[k].kind == RecordingTrace::Kind::Draw) {
-                ersterZug = k;
-                break;
-            }
-        QVERIFY(ersterZug < trace_.events.size());
-        QVERIFY(trace_.events[ab].kind == RecordingTrace::Kind::Randomize);
-        QCOMPARE(muster({trace_.events.begin() + static_cast<std::ptrdiff_t>(ab),
-                         trace_.events.begin() + static_cast<std::ptrdiff_t>(ersterZug)}),
-                 QStringLiteral("ZAHW"));
-    }
-}
-
-void BrettTest::fuenfzigVerschiedeneFelderAlleSichtbar_data()
-{
-    QTest::addColumn<Stil>("stil");
-    QTest::addColumn<int>("aufbauten");
-    QTest::newRow("bunt") << Stil::Bunt << 1;
-    QTest::newRow("gleich") << Stil::Gleich << 1;
-    QTest::newRow("bunt, zehnmal") << Stil::Bunt << 10;
-    QTest::newRow("gleich, zehnmal") << Stil::Gleich << 10;
-}
-
-void BrettTest::fuenfzigVerschiedeneFelderAlleSichtbar()
-{
-    QFETCH(Stil, stil);
-    QFETCH(int, aufbauten);
-    QVERIFY(spielhilfe::zeigen(w()));
-    const double W = w().outerWidthTwips(), H = w().outerHeightTwips();
-    for (int n = 0; n < aufbauten; ++n) {
-        bauen(w(), stil);
-        std::set<int> felder;
-        for (const ui::Label* l : w().Zahllbl) {
-            QVERIFY(l->isShown());
-            QVERIFY(l->isVisible());
-            const int s = slotVon(*l, W, H);
-            QVERIFY2(s >= 0 && s < 50, qPrintable(QString::number(s)));
-            felder.insert(s);
-        }
-        QCOMPARE(felder.size(), std::size_t{50});
-    }
-}
-
-void BrettTest::feldLage_data()
-{
-    QTest::addColumn<Stil>("stil");
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<float>("left");
-    QTest::addColumn<float>("top");
-    for (Stil s : {Stil::Bunt, Stil::Gleich}) {
-        const QByteArray n = name(s);
-        QTest::newRow(n + ": Feld 0, oben links") << s << 0 << 1000.0f << 800.0f;
-        QTest::newRow(n + ": Feld 9, oben rechts") << s << 9 << 10000.0f << 800.0f;
-        QTest::newRow(n + ": Feld 39, Zeile 3 Spalte 9") << s << 39 << 10000.0f << 5600.0f;
-        QTest::newRow(n + ": Feld 40, Zeile 4 Spalte 0") << s << 40 << 1000.0f << 7200.0f;
-        QTest::newRow(n + ": Feld 49, unten rechts") << s << 49 << 10000.0f << 7200.0f;
-        QTest::newRow(n + ": Feld 23") << s << 23 << 4000.0f << 4000.0f;
-    }
-}
-
-// At the load size of 12000 × 9600 twips: label 0 is put in the slot of the
-// row, the others fill the rest in a scripted order; every label is one cell.
-void BrettTest::feldLage()
-{
-    QFETCH(Stil, stil);
-    QFETCH(int, slot);
-    QFETCH(float, left);
-    QFETCH(float, top);
-    QCOMPARE(w().outerWidthTwips(), 12000.0);
-    QCOMPARE(w().outerHeightTwips(), 9600.0);
-
-    std::vector<int> reihenfolge{slot};
-    for (int s = 49; s >= 0; --s)
-        if (s != slot) reihenfolge.push_back(s);
-    for (int s : reihenfolge) skriptFuerLabel(zufall(), stil, {zugFuer(s)});
-    bauen(w(), stil);
-    QCOMPARE(zufall().pending(), std::size_t{0});
-
-    const ui::Label& l0 = *w().Zahllbl[0];
-    GENAU(l0.left(), left);
-    GENAU(l0.top(), top);
-    for (int i = 0; i < 50; ++i) {
-        const ui::Label& l = *w().Zahllbl[static_cast<std::size_t>(i)];
-        const int s = reihenfolge[static_cast<std::size_t>(i)];
-        GENAU(l.widthTwips(), 1000.0f);
-        GENAU(l.heightTwips(), 1600.0f);
-        GENAU(l.left(), float(1000 * (s % 10 + 1)));
-        GENAU(l.top(), float(800 + 1600 * (s / 10)));
-    }
-}
-
-void BrettTest::letztesFeldNimmtDasFreie_data()
-{
-    QTest::addColumn<Stil>("stil");
-    QTest::addColumn<int>("frei");
-    QTest::addColumn<int>("fehlzuege");
-    for (Stil s : {Stil::Bunt, Stil::Gleich}) {
-        const QByteArray n = name(s);
-        QTest::newRow(n + ": Feld 49 frei, 300 Fehlzuege") << s << 49 << 300;
-        QTest::newRow(n + ": Feld 0 frei, 120 Fehlzuege") << s << 0 << 120;
-        QTest::newRow(n + ": Feld 17 frei, 1000 Fehlzuege") << s << 17 << 1000;
-    }
-}
-
-void BrettTest::letztesFeldNimmtDasFreie()
-{
-    QFETCH(Stil, stil);
-    QFETCH(int, frei);
-    QFETCH(int, fehlzuege);
-    std::vector<int> vergeben;
-    for (int s = 0; s < 50; ++s)
-        if (s != frei) vergeben.push_back(s);
-    for (int s : vergeben) skriptFuerLabel(zufall(), stil, {zugFuer(s)});
-    // Label 49 hits every taken slot again and again, the two extremes of
-    // [0, 1) included, before it finds the free one.
-    std::vector<float> letzte;
-    for (int k = 0; k < fehlzuege; ++k) {
-        int s = vergeben[static_cast<std::size_t>(k) % vergeben.size()];
-        letzte.push_back(k % 7 == 0 && frei != 0 ? 0.0f : k % 7 == 1 && frei != 49 ? 0.99999994f : zugFuer(s));
-    }
-    letzte.push_back(zugFuer(frei));
-    skriptFuerLabel(zufall(), stil, letzte);
-
-    bauen(w(), stil);
-    QCOMPARE(zufall().pending(), std::size_t{0});
-    QCOMPARE(slotVon(*w().Zahllbl[49], 12000, 9600), frei);
-    const std::size_t stilZuege = stil == Stil::Bunt ? 300 : 0;
-    QCOMPARE(gezogen(trace_.events).size(), stilZuege + 49 + std::size_t(fehlzuege) + 1);
-}
-
-void BrettTest::zellenFolgenDerFenstergroesse_data()
-{
-    QTest::addColumn<Stil>("stil");
-    QTest::addColumn<double>("breite");
-    QTest::addColumn<double>("hoehe");
-    for (Stil s : {Stil::Bunt, Stil::Gleich}) {
-        const QByteArray n = name(s);
-        QTest::newRow(n + ": 10007 x 7777") << s << 10007.0 << 7777.0;
-        QTest::newRow(n + ": 15013 x 11017") << s << 15013.0 << 11017.0;
-        QTest::newRow(n + ": 3001 x 2003") << s << 3001.0 << 2003.0;
-    }
-}
-
-// A build after a resize follows the new size: nothing of the earlier build
-// is kept. The sizes are odd, so the cells are not whole twips.
-void BrettTest::zellenFolgenDerFenstergroesse()
-{
-    QFETCH(Stil, stil);
-    QFETCH(double, breite);
-    QFETCH(double, hoehe);
-    bauen(w(), stil);
-    w().setOuterWidthTwips(breite);
-    w().setOuterHeightTwips(hoehe);
-    const double W = w().outerWidthTwips(), H = w().outerHeightTwips();
-    QVERIFY(std::abs(W - breite) <= 7.5 && std::abs(H - hoehe) <= 7.5);
-    QVERIFY(std::fmod(W, 12) != 0 || std::fmod(H, 12) != 0);
-
-    for (int s = 0; s < 50; ++s) skriptFuerLabel(zufall(), stil, {zugFuer((s * 7) % 50)});
-    bauen(w(), stil);
-    for (int i = 0; i < 50; ++i) {
-        const ui::Label& l = *w().Zahllbl[static_cast<std::size_t>(i)];
-        const int s = (i * 7) % 50;
-        GENAU(l.widthTwips(), float(W / 12));
-        GENAU(l.heightTwips(), float(H / 6));
-        GENAU(l.left(), float((W / 12) * (s % 10) + W / 12));
-        GENAU(l.top(), float((s / 10) * (H / 6) + H / 12));
-    }
-}
-
-void BrettTest::aufbauUeberSichtbaremBrettVerbirgtNichts_data() { jeStilPaar(); }
-
-void BrettTest::aufbauUeberSichtbaremBrettVerbirgtNichts()
-{
-    QFETCH(Stil, erst);
-    QFETCH(Stil, dann);
-    QVERIFY(spielhilfe::zeigen(w()));
-    bauen(w(), erst);
-    std::vector<QRect> vorher;
-    for (const ui::Label* l : w().Zahllbl) vorher.push_back(l->geometry());
-
-    Sichtwache wache(w());
-    for (ui::Label* l : w().Zahllbl) l->setTrace(&wache);
-    bauen(w(), dann);
-    for (ui::Label* l : w().Zahllbl) l->setTrace(&trace_);
-
-    QCOMPARE(wache.schreibzugriffe, 50 * 11);
-    QVERIFY(!wache.verborgenGeschrieben);
-    QVERIFY2(!wache.verborgenGesehen, qPrintable(wache.erstesVerborgenes));
-    int bewegt = 0;
-    for (std::size_t i = 0; i < 50; ++i) bewegt += w().Zahllbl[i]->geometry() != vorher[i];
-    QVERIFY2(bewegt > 0, "the second build moved no label");
-}
-
-void BrettTest::bunterStilAusZuegen_data()
-{
-    QTest::addColumn<std::vector<float>>("zuege");
-    QTest::addColumn<std::int32_t>("farbe");
-    QTest::addColumn<QString>("schrift");
-    QTest::addColumn<bool>("kursiv");
-    QTest::addColumn<float>("groesse");
-    const float knapp1 = 0.9999999f;
-    const float knappHalb = std::nextafter(0.5f, 0.0f);
-    QTest::newRow("alles 0") << std::vector<float>{0, 0, 0, 0, 0, 0} << ui::RGB(56, 56, 56)
-                             << QStringLiteral("Arial Black") << false << 10.0f;
-    QTest::newRow("alles knapp 1") << std::vector<float>{knapp1, knapp1, knapp1, knapp1, knapp1, knapp1}
-                                   << ui::RGB(255, 255, 255) << QStringLiteral("MS Sans Serif") << true << 30.0f;
-    QTest::newRow("rot, gruen, blau getrennt") << std::vector<float>{0, 0.5f, knapp1, 0, 0, 0} << ui::RGB(56, 156, 255)
-                                               << QStringLiteral("Arial Black") << false << 10.0f;
-    QTest::newRow("blau, gruen, rot getrennt")
-        << std::vector<float>{knapp1, 0.0075f, 0.0025f, 0, 0, 0} << ui::RGB(255, 57, 56)
-        << QStringLiteral("Arial Black") << false << 10.0f;
-    QTest::newRow("schraeg bei genau 0.5") << std::vector<float>{0, 0, 0, 0, 0.5f, 0} << ui::RGB(56, 56, 56)
-                                           << QStringLiteral("Arial Black") << true << 10.0f;
-    QTest::newRow("aufrecht knapp unter 0.5") << std::vector<float>{0, 0, 0, 0, knappHalb, 0} << ui::RGB(56, 56, 56)
-                                              << QStringLiteral("Arial Black") << false << 10.0f;
-    const char* schriften[] = {"Arial Black", "Courier New", "Dauphin", "LithographLight", "MS Sans Serif"};
-    for (int k = 0; k < 5; ++k) {
-        const float r = (k + 0.5f) / 5;
-        QTest::addRow("Schrift %d, Groesse %d", k, k * 5 + 10)
-            << std::vector<float>{0, 0, 0, r, 0, r} << ui::RGB(56, 56, 56) << QString::fromLatin1(schriften[k]) << false
-            << float(k * 5 + 10);
-    }
-    // The lower edge of each step: k/5 itself, rounded up to the next float.
-    for (int k = 1; k < 5; ++k) {
-        const float r = std::nextafter(float(k) / 5, 1.0f);
-        QTest::addRow("Stufe %d von unten", k) << std::vector<float>{0, 0, 0, r, 0, r} << ui::RGB(56, 56, 56)
-                                               << QString::fromLatin1(schriften[k]) << false << float(k * 5 + 10);
-    }
-}
-
-// Label 0's six draws are scripted; its properties are what the draws give.
-void BrettTest::bunterStilAusZuegen()
-{
-    QFETCH(std::vector<float>, zuege);
-    QFETCH(std::int32_t, farbe);
-    QFETCH(QString, schrift);
-    QFETCH(bool, kursiv);
-    QFETCH(float, groesse);
-    skriptFuerLabel(zufall(), Stil::Bunt, {zugFuer(0)}, zuege);
-    w().BunteAufbauen();
-    const ui::Label& l = *w().Zahllbl[0];
-    QCOMPARE(l.foreColor(), farbe);
-    QCOMPARE(l.fontName(), schrift);
-    QCOMPARE(l.fontItalic(), kursiv);
-    GENAU(l.fontSize(), groesse);
-    QCOMPARE(l.caption(), QStringLiteral("1"));
-    // The widget got the same values.
-    QCOMPARE(l.palette().color(QPalette::WindowText), ui::toQColor(farbe));
-    QCOMPARE(l.font().family(), schrift);
-    QCOMPARE(l.font().italic(), kursiv);
-    QCOMPARE(l.font().pointSizeF(), double(groesse));
-}
-
-void BrettTest::beschriftung_data()
-{
-    QTest::addColumn<Stil>("stil");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("text");
-    const struct {
-        Stil s;
-        int i;
-        const char* t;
-    } zeilen[] = {
-        {Stil::Bunt, 0, "1"},    {Stil::Bunt, 8, "9"},    {Stil::Bunt, 9, "10"},   {Stil::Bunt, 49, "50"},
-        {Stil::Gleich, 0, "01"}, {Stil::Gleich, 8, "09"}, {Stil::Gleich, 9, "10"}, {Stil::Gleich, 49, "50"},
-    };
-    for (const auto& z : zeilen)
-        QTest::addRow("%s: Zahllbl(%d)", name(z.s), z.i) << z.s << z.i << QString::fromLatin1(z.t);
-}
-
-void BrettTest::beschriftung()
-{
-    QFETCH(Stil, stil);
-    QFETCH(int, index);
-    QFETCH(QString, text);
-    bauen(w(), stil);
-    const ui::Label& l = *w().Zahllbl[static_cast<std::size_t>(index)];
-    QCOMPARE(l.caption(), text);
-    QCOMPARE(l.text(), text);
-    for (const ui::Label* z : w().Zahllbl) {
-        // Each label shows its own number, with two digits on the uniform board.
-        QCOMPARE(z->caption().toInt(), z->index() + 1);
-        if (stil == Stil::Gleich) QCOMPARE(z->caption().size(), 2);
-    }
-}
-
-// Two uniform builds in a row differ only in where the labels stand.
-void BrettTest::gleichesBrettIstEinheitlich()
-{
-    w().BunteAufbauen();
-    w().GleicheAufbauen();
-    std::vector<Zustand> erstes;
-    for (const ui::Label* l : w().Zahllbl) erstes.emplace_back(*l);
-    w().GleicheAufbauen();
-    int bewegt = 0;
-    for (std::size_t i = 0; i < 50; ++i) {
-        const ui::Label& l = *w().Zahllbl[i];
-        QCOMPARE(l.foreColor(), ui::Weiss);
-        QCOMPARE(l.fontName(), QStringLiteral("Arial"));
-        GENAU(l.fontSize(), 30.0f);
-        QCOMPARE(l.fontItalic(), false);
-        QCOMPARE(l.alignmentValue(), 2);
-        QCOMPARE(l.backColor(), ui::Schwarz);
-        Zustand z(l);
-        bewegt += z.geometry != erstes[i].geometry;
-        z.left = erstes[i].left;
-        z.top = erstes[i].top;
-        z.geometry = erstes[i].geometry;
-        QVERIFY2(z == erstes[i], qPrintable(beschreibung(z) + QStringLiteral(" / ") + beschreibung(erstes[i])));
-    }
-    QVERIFY(bewegt > 0);
-}
-
-void BrettTest::stilwechselHinterlaesstNichts_data()
-{
-    QTest::addColumn<Stil>("erst");
-    QTest::addColumn<Stil>("dann");
-    QTest::newRow("bunt nach gleich") << Stil::Gleich << Stil::Bunt;
-    QTest::newRow("gleich nach bunt") << Stil::Bunt << Stil::Gleich;
-    QTest::newRow("bunt nach bunt") << Stil::Bunt << Stil::Bunt;
-}
-
-// The later build, with the same draws, leaves every label exactly as it
-// leaves it on a window that never had the earlier board.
-void BrettTest::stilwechselHinterlaesstNichts()
-{
-    QFETCH(Stil, erst);
-    QFETCH(Stil, dann);
-    // The draws of the later build, taken from a window of its own.
-    std::vector<float> zuege;
-    {
-        fakes::Spiel probe;
-        RecordingTrace t;
-        t.attach(probe.w(), probe.zufall);
-        bauen(probe.w(), dann);
-        zuege = gezogen(t.events);
-        t.detach(probe.w(), probe.zufall);
-    }
-
-    fakes::Spiel frisch;
-    QVERIFY(spielhilfe::zeigen(w()));
-    QVERIFY(spielhilfe::zeigen(frisch.w()));
-
-    bauen(w(), erst);
-    zufall().script(zuege);
-    bauen(w(), dann);
-    frisch.zufall.script(zuege);
-    bauen(frisch.w(), dann);
-    QCOMPARE(zufall().pending(), std::size_t{0});
-    QCOMPARE(frisch.zufall.pending(), std::size_t{0});
-
-    for (std::size_t i = 0; i < 50; ++i) {
-        const Zustand a(*w().Zahllbl[i]);
-        const Zustand b(*frisch.w().Zahllbl[i]);
-        QVERIFY2(a == b,
-                 qPrintable(QStringLiteral("Zahllbl(%1): %2 / %3").arg(i).arg(beschreibung(a), beschreibung(b))));
-    }
-}
 
 QTEST_MAIN(BrettTest)
 #include "test_brett.moc"

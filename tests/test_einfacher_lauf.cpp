@@ -2,7 +2,7 @@
 #include <QFontMetrics>
 #include <QTest>
 
-#include "tests/support/Spielhilfe.h"
+#include "tests/support/SpielTest.h"
 
 using namespace spielhilfe;
 
@@ -17,221 +17,240 @@ struct Anblick {
 };
 }  // namespace
 
-class EinfacherLauf : public QObject {
+class EinfacherLauf : public SpielTest {
     Q_OBJECT
 private slots:
-    void lauf_data();
-    void lauf();
-    void ersterKlick_data();
-    void ersterKlick();
-    void gefundeneZahlNochmalIstFehler();
-    void ausdauerZeilenPassenInsLabel();
-    void gleichRunterNachGroessenwechsel_data();
-    void gleichRunterNachGroessenwechsel();
-};
+    void gefundeneZahlNochmalIstFehler()
+    {
+        einfachStarten(w());
+        treffen(s(), 3);
+        w().Zahllbl_Click(0);
+        QCOMPARE(s().meldung.texts, QStringList{"Gesuchte Zahl = 4"});
+        QCOMPARE(int(w().stand().Zaehler), 4);
+    }
 
-void EinfacherLauf::lauf_data()
-{
-    QTest::addColumn<Start>("start");
-    QTest::addColumn<QList<int>>("fehlerVor");  // the board ordinals before which a miss falls
-    QTest::addColumn<bool>("mischen");
-    QTest::addColumn<int>("sekunden");
-    QTest::addColumn<QString>("zeit");
+    void lauf_data()
+    {
+        QTest::addColumn<Start>("start");
+        QTest::addColumn<QString>("modus");
+        QTest::addColumn<QList<int>>("fehlerVor");  // the board ordinals before which a miss falls
+        QTest::addColumn<bool>("mischen");
+        QTest::addColumn<int>("sekunden");
+        QTest::addColumn<QString>("zeit");
 
-    QTest::newRow("bunt hoch, fehlerfrei, 42 s") << Start::BuntHoch << QList<int>{} << false << 42 << "Zeit = 0:42";
-    QTest::newRow("bunt runter, 3 Fehler, 125 s") << Start::BuntRunter << QList<int>{1, 17, 50} << false << 125
-                                                  << "Zeit = 2:5";
-    QTest::newRow("gleich hoch, 1 Fehler, 60 s") << Start::GleichHoch << QList<int>{33} << false << 60 << "Zeit = 1:0";
-    QTest::newRow("gleich runter, 2 Fehler, 3725 s") << Start::GleichRunter << QList<int>{2, 2} << false << 3725
-                                                     << "Zeit = 62:5";
-    QTest::newRow("bunt hoch, neu mischen, 3 Fehler") << Start::BuntHoch << QList<int>{5, 6, 49} << true << 125
-                                                      << "Zeit = 2:5";
-    QTest::newRow("gleich runter, neu mischen") << Start::GleichRunter << QList<int>{} << true << 59 << "Zeit = 0:59";
-}
+        QTest::newRow("bunt hoch, fehlerfrei, 42 s")
+            << &BunteZahlenHoch << "BunteZahlenHoch" << QList<int>{} << false << 42 << "Zeit = 0:42";
+        QTest::newRow("bunt runter, 3 Fehler, 125 s")
+            << &BunteZahlenRunter << "BunteZahlenRunter" << QList<int>{1, 17, 50} << false << 125 << "Zeit = 2:5";
+        QTest::newRow("gleich hoch, 1 Fehler, 60 s")
+            << &GleicheZahlenHoch << "GleicheZahlenHoch" << QList<int>{33} << false << 60 << "Zeit = 1:0";
+        QTest::newRow("gleich runter, 2 Fehler, 3725 s")
+            << &GleicheZahlenRunter << "GleicheZahlenRunter" << QList<int>{2, 2} << false << 3725 << "Zeit = 62:5";
+        QTest::newRow("bunt hoch, neu mischen, 3 Fehler")
+            << &BunteZahlenHoch << "BunteZahlenHoch" << QList<int>{5, 6, 49} << true << 125 << "Zeit = 2:5";
+        QTest::newRow("gleich runter, neu mischen")
+            << &GleicheZahlenRunter << "GleicheZahlenRunter" << QList<int>{} << true << 59 << "Zeit = 0:59";
+    }
 
-void EinfacherLauf::lauf()
-{
-    QFETCH(Start, start);
-    QFETCH(QList<int>, fehlerVor);
-    QFETCH(bool, mischen);
-    QFETCH(int, sekunden);
-    QFETCH(QString, zeit);
+    void lauf()
+    {
+        QFETCH(Start, start);
+        QFETCH(QString, modus);
+        QFETCH(QList<int>, fehlerVor);
+        QFETCH(bool, mischen);
+        QFETCH(int, sekunden);
+        QFETCH(QString, zeit);
 
-    fakes::Spiel s;
-    Flinkblick& w = s.w();
-    w.EinfachAusdauer[1]->setValue(true);
-    w.ImmerNeuMischenChk->setValue(mischen ? 1 : 0);
-    QList<Anblick> anblicke;
-    s.meldung.whileOpen = [&](const QString& t) {
-        anblicke << Anblick{t, sichtbareZahlen(w), label1Sichtbar(w), sichtbaresMenue(w), w.Label1->text()};
-    };
+        w().EinfachAusdauer[1]->setChecked(true);
+        w().ImmerNeuMischenChk->setValue(mischen ? 1 : 0);
+        QList<Anblick> anblicke;
+        s().meldung.whileOpen = [&](const QString& t) {
+            anblicke << Anblick{t, sichtbareZahlen(w()), label1Sichtbar(w()), sichtbaresMenue(w()), w().Label1->text()};
+        };
 
-    starten(w, start);
-    QCOMPARE(w.Modus, modusName(start));
-    QCOMPARE(w.Ausdauer, ui::False);
-    QCOMPARE(w.Timer12Min->interval(), 0);
-    QCOMPARE(sichtbaresMenue(w), 0);
-    QCOMPARE(sichtbareZahlen(w), 50);
+        starten(w(), start);
+        QCOMPARE(w().stand().Modus, modus);
+        QCOMPARE(w().stand().Ausdauer, ui::False);
+        QCOMPARE(w().Timer12Min->interval(), 0);
+        QCOMPARE(sichtbaresMenue(w()), 0);
+        QCOMPARE(sichtbareZahlen(w()), 50);
 
-    QStringList erwartet;
-    for (int z = 1; z <= 50; ++z) {
-        for (int f : fehlerVor) {
-            if (f != z) continue;
-            erwartet << QStringLiteral("Gesuchte Zahl = %1").arg(zahlNr(start, z));
-            s.fehler();
-            QCOMPARE(int(w.Zaehler), z);
+        QStringList erwartet;
+        for (int z = 1; z <= 50; ++z) {
+            for (int f : fehlerVor) {
+                if (f != z) continue;
+                erwartet << QStringLiteral("Gesuchte Zahl = %1").arg(zahlNr(start, z));
+                s().fehler();
+                QCOMPARE(int(w().stand().Zaehler), z);
+            }
+            if (z == 20) s().uhr.advance(sekunden / 2);
+            if (z == 50) s().uhr.advance(sekunden - sekunden / 2);
+            s().treffer();
         }
-        if (z == 20) s.uhr.advance(sekunden / 2);
-        if (z == 50) s.uhr.advance(sekunden - sekunden / 2);
-        s.treffer();
-    }
-    erwartet << Alle << Bitte;
-    QCOMPARE(s.meldung.texts, erwartet);
+        erwartet << Alle << Bitte;
+        QCOMPARE(s().meldung.texts, erwartet);
 
-    const QString ergebnis = QStringLiteral("Fehlversuche: %1\r\n").arg(fehlerVor.size()) + zeit;
-    QCOMPARE(w.Label1->caption(), ergebnis);
+        const QString ergebnis = QStringLiteral("Fehlversuche: %1\r\n").arg(fehlerVor.size()) + zeit;
+        QCOMPARE(w().Label1->caption(), ergebnis);
 
-    // Miss boxes over the board; then an empty window; the results only behind the second box.
-    QCOMPARE(anblicke.size(), erwartet.size());
-    for (int i = 0; i < fehlerVor.size(); ++i) {
-        QCOMPARE(anblicke[i].zahlen, 50);
-        QVERIFY(!anblicke[i].label1);
-    }
-    const Anblick& erste = anblicke[anblicke.size() - 2];
-    QCOMPARE(erste.zahlen, 0);
-    QVERIFY(!erste.label1);
-    QCOMPARE(erste.menue, 0);
-    const Anblick& zweite = anblicke.last();
-    QCOMPARE(zweite.zahlen, 0);
-    QVERIFY(zweite.label1);
-    QCOMPARE(zweite.menue, 0);
-    // On screen each CR LF is one line break, and no CR is left over.
-    QCOMPARE(zweite.label1Bildschirm, QStringLiteral("Fehlversuche: %1\n").arg(fehlerVor.size()) + zeit);
+        // Miss boxes over the board; then an empty window; the results only behind the second box.
+        QCOMPARE(anblicke.size(), erwartet.size());
+        for (int i = 0; i < fehlerVor.size(); ++i) {
+            QCOMPARE(anblicke[i].zahlen, 50);
+            QVERIFY(!anblicke[i].label1);
+        }
+        const Anblick& erste = anblicke[anblicke.size() - 2];
+        QCOMPARE(erste.zahlen, 0);
+        QVERIFY(!erste.label1);
+        QCOMPARE(erste.menue, 0);
+        const Anblick& zweite = anblicke.last();
+        QCOMPARE(zweite.zahlen, 0);
+        QVERIFY(zweite.label1);
+        QCOMPARE(zweite.menue, 0);
+        // On screen each CR LF is one line break, and no CR is left over.
+        QCOMPARE(zweite.label1Bildschirm, QStringLiteral("Fehlversuche: %1\n").arg(fehlerVor.size()) + zeit);
 
-    // Back at the start menu, ready for the next run.
-    QCOMPARE(sichtbaresMenue(w), 9);
-    QVERIFY(!label1Sichtbar(w));
-    QCOMPARE(sichtbareZahlen(w), 0);
-    QCOMPARE(int(w.Zielbasis), 0);
-    QCOMPARE(int(w.Fehlversuche), 0);
-    QCOMPARE(int(w.Zaehler), 51);
-    QVERIFY(w.EinfachAusdauer[1]->value());
+        // Back at the start menu, ready for the next run.
+        QCOMPARE(sichtbaresMenue(w()), 9);
+        QVERIFY(!label1Sichtbar(w()));
+        QCOMPARE(sichtbareZahlen(w()), 0);
+        QCOMPARE(int(w().stand().Zielbasis), 0);
+        QCOMPARE(int(w().fehlversuche()), 0);
+        QCOMPARE(int(w().stand().Zaehler), 51);
+        QVERIFY(w().EinfachAusdauer[1]->isChecked());
 
-    // The next run starts clean and reports no misses of this one.
-    s.meldung.texts.clear();
-    starten(w, start);
-    QCOMPARE(w.Label1->caption(), QString());
-    QCOMPARE(w.GesuchteZahl(), zahlNr(start, 1));
-    treffen(s, 50);
-    QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 0\r\nZeit = 0:0"));
-    QCOMPARE(s.meldung.texts, (QStringList{Alle, Bitte}));
-}
-
-void EinfacherLauf::ersterKlick_data()
-{
-    QTest::addColumn<Start>("start");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("meldung");  // empty: a hit
-
-    QTest::newRow("hoch: Zahllbl(0) trifft") << Start::BuntHoch << 0 << QString();
-    QTest::newRow("hoch: Zahllbl(1) verfehlt") << Start::GleichHoch << 1 << "Gesuchte Zahl = 1";
-    QTest::newRow("hoch: Zahllbl(49) verfehlt") << Start::BuntHoch << 49 << "Gesuchte Zahl = 1";
-    QTest::newRow("runter: Zahllbl(49) trifft") << Start::BuntRunter << 49 << QString();
-    QTest::newRow("runter: Zahllbl(0) verfehlt") << Start::GleichRunter << 0 << "Gesuchte Zahl = 50";
-    QTest::newRow("runter: Zahllbl(48) verfehlt") << Start::BuntRunter << 48 << "Gesuchte Zahl = 50";
-}
-
-void EinfacherLauf::ersterKlick()
-{
-    QFETCH(Start, start);
-    QFETCH(int, index);
-    QFETCH(QString, meldung);
-
-    fakes::Spiel s;
-    einfachStarten(s.w(), start);
-    s.w().Zahllbl_Click(index);
-
-    const bool treffer = meldung.isEmpty();
-    QCOMPARE(s.meldung.texts, treffer ? QStringList{} : QStringList{meldung});
-    QCOMPARE(int(s.w().Zaehler), treffer ? 2 : 1);
-    QCOMPARE(int(s.w().Fehlversuche), treffer ? 0 : 1);
-    QCOMPARE(s.w().GesuchteZahl(), zahlNr(start, treffer ? 2 : 1));
-}
-
-void EinfacherLauf::gefundeneZahlNochmalIstFehler()
-{
-    fakes::Spiel s;
-    einfachStarten(s.w());
-    treffen(s, 3);
-    s.w().Zahllbl_Click(0);
-    QCOMPARE(s.meldung.texts, QStringList{"Gesuchte Zahl = 4"});
-    QCOMPARE(int(s.w().Zaehler), 4);
-}
-
-// The fourteen endurance lines, with three-digit minutes and a four-digit total,
-// must be readable in full: no line cut at the right, none below the label.
-void EinfacherLauf::ausdauerZeilenPassenInsLabel()
-{
-    fakes::Spiel s;
-    Flinkblick& w = s.w();
-    QVERIFY(zeigen(w));
-    QStringList zeilen;
-    s.meldung.whileOpen = [&](const QString& t) {
-        if (t == Bitte) zeilen = w.Label1->text().split(QLatin1Char('\n'));
-    };
-    w.StartBtn_Click();
-    for (int m = 0; m < 12; ++m) {
-        treffen(s, 95 + m);
-        s.uhr.advance(60);
-    }
-    w.Timer12Min_Timer();
-
-    QCOMPARE(zeilen.size(), 14);
-    QCOMPARE(zeilen.last(), QStringLiteral("Gesamt: 1206"));
-    const QFontMetrics fm(w.Label1->font());
-    QVERIFY2(14 * fm.lineSpacing() <= w.Label1->height(),
-             qPrintable(QStringLiteral("%1 × 14 > %2").arg(fm.lineSpacing()).arg(w.Label1->height())));
-    for (const QString& z : zeilen)
-        QVERIFY2(fm.horizontalAdvance(z) <= w.Label1->width(),
-                 qPrintable(QStringLiteral("%1: %2 > %3").arg(z).arg(fm.horizontalAdvance(z)).arg(w.Label1->width())));
-}
-
-// The downward uniform board is built before the mode start restores the window;
-// the window is restored first, so the board fits the window it is shown in.
-void EinfacherLauf::gleichRunterNachGroessenwechsel_data()
-{
-    QTest::addColumn<int>("zustand");  // window state value before the click
-    QTest::addColumn<QSize>("groesse");
-    QTest::newRow("maximiert") << 2 << QSize();
-    QTest::newRow("minimiert") << 1 << QSize();
-    QTest::newRow("vergrößert auf 1600 × 1100") << 0 << QSize(1600, 1100);
-    QTest::newRow("verkleinert auf 500 × 400") << 0 << QSize(500, 400);
-}
-
-void EinfacherLauf::gleichRunterNachGroessenwechsel()
-{
-    QFETCH(int, zustand);
-    QFETCH(QSize, groesse);
-
-    fakes::Spiel s;
-    Flinkblick& w = s.w();
-    w.EinfachAusdauer[1]->setValue(true);
-    QVERIFY(zeigen(w));
-    if (zustand == 2) {
-        w.showMaximized();
-        QTRY_VERIFY(w.width() > 1000);
-    } else if (zustand == 1) {
-        w.showMinimized();
-        QTRY_COMPARE(w.windowStateValue(), 1);
-    } else {
-        w.resize(groesse);
-        QTRY_COMPARE(w.size(), groesse);
+        // The next run starts clean and reports no misses of this one.
+        s().meldung.texts.clear();
+        starten(w(), start);
+        QCOMPARE(w().Label1->caption(), QString());
+        QCOMPARE(w().stand().GesuchteZahl(), zahlNr(start, 1));
+        treffen(s(), 50);
+        QCOMPARE(w().Label1->caption(), QStringLiteral("Fehlversuche: 0\r\nZeit = 0:0"));
+        QCOMPARE(s().meldung.texts, (QStringList{Alle, Bitte}));
     }
 
-    w.GleichRunterStartBtn_Click();
-    ladegroesseBleibt(w);
-    QCOMPARE(w.GesuchteZahl(), 50);
-}
+    void ersterKlick_data()
+    {
+        QTest::addColumn<Start>("start");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("meldung");  // empty: a hit
+
+        QTest::newRow("hoch: Zahllbl(0) trifft") << &BunteZahlenHoch << 0 << QString();
+        QTest::newRow("hoch: Zahllbl(1) verfehlt") << &GleicheZahlenHoch << 1 << "Gesuchte Zahl = 1";
+        QTest::newRow("hoch: Zahllbl(49) verfehlt") << &BunteZahlenHoch << 49 << "Gesuchte Zahl = 1";
+        QTest::newRow("runter: Zahllbl(49) trifft") << &BunteZahlenRunter << 49 << QString();
+        QTest::newRow("runter: Zahllbl(0) verfehlt") << &GleicheZahlenRunter << 0 << "Gesuchte Zahl = 50";
+        QTest::newRow("runter: Zahllbl(48) verfehlt") << &BunteZahlenRunter << 48 << "Gesuchte Zahl = 50";
+    }
+
+    void ersterKlick()
+    {
+        QFETCH(Start, start);
+        QFETCH(int, index);
+        QFETCH(QString, meldung);
+
+        einfachStarten(w(), start);
+        w().Zahllbl_Click(index);
+
+        const bool treffer = meldung.isEmpty();
+        QCOMPARE(s().meldung.texts, treffer ? QStringList{} : QStringList{meldung});
+        QCOMPARE(int(w().stand().Zaehler), treffer ? 2 : 1);
+        QCOMPARE(int(w().fehlversuche()), treffer ? 0 : 1);
+        QCOMPARE(w().stand().GesuchteZahl(), zahlNr(start, treffer ? 2 : 1));
+    }
+
+    // The time taken counts the second boundaries of the start's own second,
+    // whatever the date; a start on a whole second is no exception.
+    void startAufGanzerSekunde_data()
+    {
+        QTest::addColumn<QDate>("tag");
+        QTest::addColumn<QTime>("start");
+        QTest::addColumn<double>("dauer");
+        QTest::addColumn<QString>("zeit");
+        QTest::newRow("8.12.2026 10:00:05,000, 2,5 s") << QDate(2026, 12, 8) << QTime(10, 0, 5) << 2.5 << "Zeit = 0:2";
+        QTest::newRow("1.1.2000 00:00:07,000, 62,5 s") << QDate(2000, 1, 1) << QTime(0, 0, 7) << 62.5 << "Zeit = 1:2";
+        QTest::newRow("8.12.2026 10:00:00,000, 2,5 s") << QDate(2026, 12, 8) << QTime(10, 0, 0) << 2.5 << "Zeit = 0:2";
+        QTest::newRow("8.12.2026 10:00:05,999, 2,5 s")
+            << QDate(2026, 12, 8) << QTime(10, 0, 5, 999) << 2.5 << "Zeit = 0:3";
+        QTest::newRow("8.12.2026 10:00:05,001, 2,5 s")
+            << QDate(2026, 12, 8) << QTime(10, 0, 5, 1) << 2.5 << "Zeit = 0:2";
+    }
+
+    void startAufGanzerSekunde()
+    {
+        QFETCH(QDate, tag);
+        QFETCH(QTime, start);
+        QFETCH(double, dauer);
+        QFETCH(QString, zeit);
+        s().uhr.stellen(tag, start);
+        einfachStarten(w(), &GleicheZahlenHoch);
+        s().uhr.advance(dauer);
+        treffen(s(), 50);
+        QCOMPARE(w().Label1->caption(), QStringLiteral("Fehlversuche: 0\r\n") + zeit);
+    }
+
+    // The fourteen endurance lines, with three-digit minutes and a four-digit total,
+    // must be readable in full: no line cut at the right, none below the label.
+    void ausdauerZeilenPassenInsLabel()
+    {
+        QVERIFY(zeigen(w()));
+        QStringList zeilen;
+        s().meldung.whileOpen = [&](const QString& t) {
+            if (t == Bitte) zeilen = w().Label1->text().split(QLatin1Char('\n'));
+        };
+        w().StartBtn_Click();
+        for (int m = 0; m < 12; ++m) {
+            treffen(s(), 95 + m);
+            s().uhr.advance(60);
+        }
+        w().Timer12Min_Timer();
+
+        QCOMPARE(zeilen.size(), 14);
+        QCOMPARE(zeilen.last(), QStringLiteral("Gesamt: 1206"));
+        const QFontMetrics fm(w().Label1->font());
+        QVERIFY2(14 * fm.lineSpacing() <= w().Label1->height(),
+                 qPrintable(QStringLiteral("%1 × 14 > %2").arg(fm.lineSpacing()).arg(w().Label1->height())));
+        for (const QString& z : zeilen)
+            QVERIFY2(
+                fm.horizontalAdvance(z) <= w().Label1->width(),
+                qPrintable(QStringLiteral("%1: %2 > %3").arg(z).arg(fm.horizontalAdvance(z)).arg(w().Label1->width())));
+    }
+
+    // The downward uniform board is built before the mode start restores the window;
+    // the window is restored first, so the board fits the window it is shown in.
+    void gleichRunterNachGroessenwechsel_data()
+    {
+        QTest::addColumn<int>("zustand");  // window state value before the click
+        QTest::addColumn<QSize>("groesse");
+        QTest::newRow("maximiert") << 2 << QSize();
+        QTest::newRow("minimiert") << 1 << QSize();
+        QTest::newRow("vergrößert auf 1600 × 1100") << 0 << QSize(1600, 1100);
+        QTest::newRow("verkleinert auf 500 × 400") << 0 << QSize(500, 400);
+    }
+
+    void gleichRunterNachGroessenwechsel()
+    {
+        QFETCH(int, zustand);
+        QFETCH(QSize, groesse);
+
+        w().EinfachAusdauer[1]->setChecked(true);
+        QVERIFY(zeigen(w()));
+        if (zustand == 2) {
+            w().showMaximized();
+            QTRY_VERIFY(w().width() > 1000);
+        } else if (zustand == 1) {
+            w().showMinimized();
+            QTRY_VERIFY(w().isMinimized());
+        } else {
+            w().resize(groesse);
+            QTRY_COMPARE(w().size(), groesse);
+        }
+
+        w().GleichRunterStartBtn_Click();
+        ladegroesseBleibt(w());
+        QCOMPARE(w().stand().GesuchteZahl(), 50);
+    }
+};
 
 FLINKBLICK_TEST_MAIN_GROSSER_BILDSCHIRM(EinfacherLauf)
 #include "test_einfacher_lauf.moc"

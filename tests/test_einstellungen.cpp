@@ -2,7 +2,7 @@
 // option, the reshuffle box, the direction.
 #include <QTest>
 
-#include "tests/support/Spielhilfe.h"
+#include "tests/support/SpielTest.h"
 
 using namespace spielhilfe;
 
@@ -15,156 +15,133 @@ std::array<QPointF, 50> plaetze(const Flinkblick& w)
 }
 }  // namespace
 
-class Einstellungen : public QObject {
+class Einstellungen : public SpielTest {
     Q_OBJECT
 private slots:
-    void mischenKaestchen_data();
-    void mischenKaestchen();
-    void mischenKaestchenPerMaus();
-    void jederTrefferMischtNeu();
-    void einstellungenUeberstehenDenLauf();
-    void einfachNachAusdauer();
-    void hochNachRunter();
-    void returnStartetNachDemErgebnisWieder();
-};
+    void einstellungenUeberstehenDenLauf()
+    {
+        w().ImmerNeuMischenChk->setValue(1);
+        einfachStarten(w());
+        treffen(s(), 50);
+        QCOMPARE(sichtbaresMenue(w()), 9);
+        QVERIFY(!w().EinfachAusdauer[0]->isChecked());
+        QVERIFY(w().EinfachAusdauer[1]->isChecked());
+        QCOMPARE(w().ImmerNeuMischenChk->value(), 1);
+        QCOMPARE(int(w().stand().ImmerNeuMischen), -1);
 
-void Einstellungen::mischenKaestchen_data()
-{
-    QTest::addColumn<int>("wert");
-    QTest::addColumn<int>("erwartet");
-    QTest::newRow("angekreuzt") << 1 << -1;
-    QTest::newRow("leer") << 0 << 0;
-    QTest::newRow("grau") << 2 << -1;
-}
-
-void Einstellungen::mischenKaestchen()
-{
-    QFETCH(int, wert);
-    QFETCH(int, erwartet);
-    fakes::Spiel s;
-    Flinkblick& w = s.w();
-    // From the other state, so the box really changes.
-    w.ImmerNeuMischenChk->setValue(wert == 0 ? 1 : 0);
-    w.ImmerNeuMischenChk->setValue(wert);
-    QCOMPARE(int(w.ImmerNeuMischen), erwartet);
-}
-
-void Einstellungen::mischenKaestchenPerMaus()
-{
-    fakes::Spiel s;
-    Flinkblick& w = s.w();
-    QVERIFY(zeigen(w));
-    QTest::mouseClick(w.ImmerNeuMischenChk, Qt::LeftButton);
-    QCOMPARE(w.ImmerNeuMischenChk->value(), 1);
-    QCOMPARE(int(w.ImmerNeuMischen), -1);
-    QTest::mouseClick(w.ImmerNeuMischenChk, Qt::LeftButton);
-    QCOMPARE(int(w.ImmerNeuMischen), 0);
-}
-
-// Every hit rebuilds the board before the flash, the completing hit included; a miss never does.
-void Einstellungen::jederTrefferMischtNeu()
-{
-    fakes::Spiel s;
-    Flinkblick& w = s.w();
-    w.ImmerNeuMischenChk->setValue(1);
-    einfachStarten(w, Start::GleichRunter);
-    for (int z = 1; z <= 49; ++z) {
-        const auto vorher = plaetze(w);
-        s.fehler();
-        QVERIFY(plaetze(w) == vorher);
-        s.treffer();
-        QVERIFY2(plaetze(w) != vorher, qPrintable(QStringLiteral("hit %1 left the board as it was").arg(z)));
-        QCOMPARE(sichtbareZahlen(w), 50);
-        QCOMPARE(w.Zahllbl[50 - z]->backColor(), ui::Weiss);
+        // The next run uses both: simple, and reshuffled after each hit.
+        w().Gleiche_Zahlen_Click();
+        QCOMPARE(w().stand().Ausdauer, ui::False);
+        const auto vorher = plaetze(w());
+        s().treffer();
+        QVERIFY(plaetze(w()) != vorher);
     }
-    const int zuege = s.zufall.randomizeCount();
-    s.treffer();
-    QCOMPARE(s.zufall.randomizeCount(), zuege + 1);
-    QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 49\r\nZeit = 0:0"));
-}
 
-void Einstellungen::einstellungenUeberstehenDenLauf()
-{
-    fakes::Spiel s;
-    Flinkblick& w = s.w();
-    w.ImmerNeuMischenChk->setValue(1);
-    einfachStarten(w);
-    treffen(s, 50);
-    QCOMPARE(sichtbaresMenue(w), 9);
-    QVERIFY(!w.EinfachAusdauer[0]->value());
-    QVERIFY(w.EinfachAusdauer[1]->value());
-    QCOMPARE(w.ImmerNeuMischenChk->value(), 1);
-    QCOMPARE(int(w.ImmerNeuMischen), -1);
+    void mischenKaestchen_data()
+    {
+        QTest::addColumn<int>("wert");
+        QTest::addColumn<int>("erwartet");
+        QTest::newRow("angekreuzt") << 1 << -1;
+        QTest::newRow("leer") << 0 << 0;
+        QTest::newRow("grau") << 2 << -1;
+    }
 
-    // The next run uses both: simple, and reshuffled after each hit.
-    w.Gleiche_Zahlen_Click();
-    QCOMPARE(w.Ausdauer, ui::False);
-    const auto vorher = plaetze(w);
-    s.treffer();
-    QVERIFY(plaetze(w) != vorher);
-}
+    void mischenKaestchen()
+    {
+        QFETCH(int, wert);
+        QFETCH(int, erwartet);
+        // From the other state, so the box really changes.
+        w().ImmerNeuMischenChk->setValue(wert == 0 ? 1 : 0);
+        w().ImmerNeuMischenChk->setValue(wert);
+        QCOMPARE(int(w().stand().ImmerNeuMischen), erwartet);
+    }
 
-void Einstellungen::einfachNachAusdauer()
-{
-    fakes::Spiel s;
-    Flinkblick& w = s.w();
-    w.StartBtn_Click();
-    treffen(s, 60);
-    s.uhr.advance(720);
-    w.Timer12Min_Timer();
-    QVERIFY(w.EinfachAusdauer[0]->value());
+    void mischenKaestchenPerMaus()
+    {
+        QVERIFY(zeigen(w()));
+        QTest::mouseClick(w().ImmerNeuMischenChk, Qt::LeftButton);
+        QCOMPARE(w().ImmerNeuMischenChk->value(), 1);
+        QCOMPARE(int(w().stand().ImmerNeuMischen), -1);
+        QTest::mouseClick(w().ImmerNeuMischenChk, Qt::LeftButton);
+        QCOMPARE(int(w().stand().ImmerNeuMischen), 0);
+    }
 
-    einfachStarten(w, Start::GleichHoch);
-    QCOMPARE(w.Ausdauer, ui::False);
-    QCOMPARE(w.Timer12Min->interval(), 0);
-    QVERIFY(!w.Timer12Min->isTicking());
-    QCOMPARE(w.Label1->caption(), QString());
-    s.uhr.advance(30);
-    treffen(s, 50);
-    QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 0\r\nZeit = 0:30"));
-    QCOMPARE(s.meldung.texts.mid(2), (QStringList{Alle, Bitte}));
+    // Every hit rebuilds the board before the flash, the completing hit included; a miss never does.
+    void jederTrefferMischtNeu()
+    {
+        w().ImmerNeuMischenChk->setValue(1);
+        einfachStarten(w(), &GleicheZahlenRunter);
+        for (int z = 1; z <= 49; ++z) {
+            const auto vorher = plaetze(w());
+            s().fehler();
+            QVERIFY(plaetze(w()) == vorher);
+            s().treffer();
+            QVERIFY2(plaetze(w()) != vorher, qPrintable(QStringLiteral("hit %1 left the board as it was").arg(z)));
+            QCOMPARE(sichtbareZahlen(w()), 50);
+            QCOMPARE(w().Zahllbl[50 - z]->backColor(), ui::Weiss);
+        }
+        const int zuege = s().zufall.randomizeCount();
+        s().treffer();
+        QCOMPARE(s().zufall.randomizeCount(), zuege + 1);
+        QCOMPARE(w().Label1->caption(), QStringLiteral("Fehlversuche: 49\r\nZeit = 0:0"));
+    }
 
-    // And an endurance run right after a simple one starts the clock again.
-    w.EinfachAusdauer[0]->setValue(true);
-    w.BuntRunterStartBtn_Click();
-    QCOMPARE(w.Ausdauer, ui::True);
-    QCOMPARE(w.Timer12Min->interval(), 1000);
-}
+    void einfachNachAusdauer()
+    {
+        w().StartBtn_Click();
+        treffen(s(), 60);
+        s().uhr.advance(720);
+        w().Timer12Min_Timer();
+        QVERIFY(w().EinfachAusdauer[0]->isChecked());
 
-void Einstellungen::hochNachRunter()
-{
-    fakes::Spiel s;
-    Flinkblick& w = s.w();
-    einfachStarten(w, Start::BuntRunter);
-    treffen(s, 50);
-    w.StartBtn_Click();
-    QCOMPARE(w.GesuchteZahl(), 1);
-    for (int i = 0; i < 50; ++i) w.Zahllbl_Click(i);
-    QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 0\r\nZeit = 0:0"));
+        einfachStarten(w(), &GleicheZahlenHoch);
+        QCOMPARE(w().stand().Ausdauer, ui::False);
+        QCOMPARE(w().Timer12Min->interval(), 0);
+        QVERIFY(!w().Timer12Min->isTicking());
+        QCOMPARE(w().Label1->caption(), QString());
+        s().uhr.advance(30);
+        treffen(s(), 50);
+        QCOMPARE(w().Label1->caption(), QStringLiteral("Fehlversuche: 0\r\nZeit = 0:30"));
+        QCOMPARE(s().meldung.texts.mid(2), (QStringList{Alle, Bitte}));
 
-    w.Gleiche_Zahlen_Click();
-    QCOMPARE(w.GesuchteZahl(), 1);
-}
+        // And an endurance run right after a simple one starts the clock again.
+        w().EinfachAusdauer[0]->setChecked(true);
+        w().BuntRunterStartBtn_Click();
+        QCOMPARE(w().stand().Ausdauer, ui::True);
+        QCOMPARE(w().Timer12Min->interval(), 1000);
+    }
 
-// After the results the keyboard works as it did at start: Return on the
-// focused first start button begins the next run.
-void Einstellungen::returnStartetNachDemErgebnisWieder()
-{
-    fakes::Spiel s;
-    Flinkblick& w = s.w();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.EinfachAusdauer[1]->setValue(true);
-    QTest::keyClick(w.StartBtn, Qt::Key_Return);
-    QCOMPARE(w.Modus, QStringLiteral("BunteZahlenHoch"));
-    treffen(s, 50);
-    QVERIFY(w.StartBtn->isVisible());
-    QCOMPARE(QApplication::focusWidget(), w.StartBtn);
+    void hochNachRunter()
+    {
+        einfachStarten(w(), &BunteZahlenRunter);
+        treffen(s(), 50);
+        w().StartBtn_Click();
+        QCOMPARE(w().stand().GesuchteZahl(), 1);
+        for (int i = 0; i < 50; ++i) w().Zahllbl_Click(i);
+        QCOMPARE(w().Label1->caption(), QStringLiteral("Fehlversuche: 0\r\nZeit = 0:0"));
 
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(w.Zaehler, 1);
-    QVERIFY(!w.StartBtn->isVisible());
-}
+        w().Gleiche_Zahlen_Click();
+        QCOMPARE(w().stand().GesuchteZahl(), 1);
+    }
+
+    // After the results the keyboard works as it did at start: Return on the
+    // focused first start button begins the next run.
+    void returnStartetNachDemErgebnisWieder()
+    {
+        w().show();
+        QVERIFY(QTest::qWaitForWindowActive(&w()));
+        w().EinfachAusdauer[1]->setChecked(true);
+        QTest::keyClick(w().StartBtn, Qt::Key_Return);
+        QCOMPARE(w().stand().Modus, QStringLiteral("BunteZahlenHoch"));
+        treffen(s(), 50);
+        QVERIFY(w().StartBtn->isVisible());
+        QCOMPARE(QApplication::focusWidget(), w().StartBtn);
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(w().stand().Zaehler, 1);
+        QVERIFY(!w().StartBtn->isVisible());
+    }
+};
 
 QTEST_MAIN(Einstellungen)
 #include "test_einstellungen.moc"

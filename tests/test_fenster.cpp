@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QtTest>
 
-#include "tests/support/Spielhilfe.h"
+#include "tests/support/SpielTest.h"
 #include "ui/Units.h"
 
 namespace {
@@ -27,257 +27,237 @@ QColor hellstesPixel(const QImage& img)
 
 }  // namespace
 
-class FensterTest : public QObject {
+class FensterTest : public SpielTest {
     Q_OBJECT
+public:
+    FensterTest() : SpielTest(true) {}
 
 private slots:
-    void init()
+
+    void steuerelement_data()
     {
-        spiel_ = std::make_unique<fakes::Spiel>();
-        QVERIFY(spielhilfe::zeigen(w()));
-    }
-    void cleanup() { spiel_.reset(); }
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QRect>("pixel");
+        QTest::addColumn<Farben>("farben");
+        QTest::addColumn<QString>("schrift");
+        QTest::addColumn<double>("punkte");
+        QTest::addColumn<bool>("sichtbar");
 
-    void steuerelement_data();
-    void steuerelement();
-    void zahlenfelderVerborgenUndVorbereitet();
-    void fensterRahmenTitelUndHintergrund();
-    void spielstandVorDemErstenLauf();
-    void optionenUndKontrollkaestchen();
-    void zeitgeberStehen();
-    void tabulatorReihenfolge();
-    void startknopfReagiertAufTaste_data();
-    void startknopfReagiertAufTaste();
-    void klickAufLeereFlaecheBewirktNichts();
-
-private:
-    Flinkblick& w() { return spiel_->w(); }
-    std::unique_ptr<fakes::Spiel> spiel_;
-};
-
-void FensterTest::steuerelement_data()
-{
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("pixel");
-    QTest::addColumn<Farben>("farben");
-    QTest::addColumn<QString>("schrift");
-    QTest::addColumn<double>("punkte");
-    QTest::addColumn<bool>("sichtbar");
-
-    const QString arial = QStringLiteral("Arial");
-    // Pixel rectangles: the twips of each control divided by 15.
-    QTest::newRow("ImmerNeuMischenChk") << QStringLiteral("Immer neu mischen?") << QRect(344, 176, 153, 17)
-                                        << Farben::WeissAufSchwarz << arial << 9.75 << true;
-    QTest::newRow("EinfachAusdauer(1)") << QStringLiteral("50 Zahlen einfach") << QRect(344, 216, 145, 17)
-                                        << Farben::WeissAufSchwarz << arial << 9.75 << true;
-    QTest::newRow("EinfachAusdauer(0)") << QStringLiteral("12 Minuten Ausdauer") << QRect(344, 200, 145, 17)
-                                        << Farben::WeissAufSchwarz << arial << 9.75 << true;
-    QTest::newRow("BuntRunterStartBtn") << QStringLiteral("Bunte Zahlen") << QRect(424, 264, 81, 33)
+        const QString arial = QStringLiteral("Arial");
+        // Pixel rectangles: the twips of each control divided by 15.
+        QTest::newRow("ImmerNeuMischenChk") << QStringLiteral("Immer neu mischen?") << QRect(344, 176, 153, 17)
+                                            << Farben::WeissAufSchwarz << arial << 9.75 << true;
+        QTest::newRow("EinfachAusdauer(1)") << QStringLiteral("50 Zahlen einfach") << QRect(344, 216, 145, 17)
+                                            << Farben::WeissAufSchwarz << arial << 9.75 << true;
+        QTest::newRow("EinfachAusdauer(0)") << QStringLiteral("12 Minuten Ausdauer") << QRect(344, 200, 145, 17)
+                                            << Farben::WeissAufSchwarz << arial << 9.75 << true;
+        QTest::newRow("BuntRunterStartBtn")
+            << QStringLiteral("Bunte Zahlen") << QRect(424, 264, 81, 33) << Farben::Standard << arial << 9.75 << true;
+        QTest::newRow("GleichRunterStartBtn")
+            << QStringLiteral("Gleiche Zahlen") << QRect(424, 304, 81, 33) << Farben::Standard << arial << 9.75 << true;
+        QTest::newRow("Gleiche_Zahlen") << QStringLiteral("Gleiche Zahlen") << QRect(328, 304, 81, 33)
                                         << Farben::Standard << arial << 9.75 << true;
-    QTest::newRow("GleichRunterStartBtn") << QStringLiteral("Gleiche Zahlen") << QRect(424, 304, 81, 33)
-                                          << Farben::Standard << arial << 9.75 << true;
-    QTest::newRow("Gleiche_Zahlen") << QStringLiteral("Gleiche Zahlen") << QRect(328, 304, 81, 33)
-                                    << Farben::Standard << arial << 9.75 << true;
-    QTest::newRow("StartBtn") << QStringLiteral("Bunte Zahlen") << QRect(328, 264, 81, 33) << Farben::Standard
-                              << arial << 9.75 << true;
-    // The umlauts spelt as code points, so a mis-encoded source cannot pass.
-    QTest::newRow("Label3") << QStringLiteral("Vorw\u00e4rts") << QRect(336, 240, 81, 17) << Farben::WeissAufSchwarz
-                            << arial << 9.75 << true;
-    QTest::newRow("Label2") << QStringLiteral("R\u00fcckw\u00e4rts") << QRect(432, 240, 81, 17)
-                            << Farben::WeissAufSchwarz << arial << 9.75 << true;
-    QTest::newRow("Label1") << QString() << QRect(0, 0, 537, 449) << Farben::WeissAufSchwarz
-                            << QStringLiteral("MS Sans Serif") << 18.0 << false;
-}
-
-void FensterTest::steuerelement()
-{
-    QFETCH(QString, caption);
-    QFETCH(QRect, pixel);
-    QFETCH(Farben, farben);
-    QFETCH(QString, schrift);
-    QFETCH(double, punkte);
-    QFETCH(bool, sichtbar);
-
-    auto* c = w().findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(c);
-    QCOMPARE(c->parentWidget(), &w());
-
-    if (auto* b = qobject_cast<QAbstractButton*>(c))
-        QCOMPARE(b->text(), caption);
-    else
-        QCOMPARE(qobject_cast<QLabel*>(c)->text(), caption);
-
-    QCOMPARE(c->geometry(), pixel);
-    QCOMPARE(c->isVisible(), sichtbar);
-
-    const QFont f = c->font();
-    QCOMPARE(f.family(), schrift);
-    QCOMPARE(f.pointSizeF(), punkte);
-    QCOMPARE(f.weight(), QFont::Normal);
-    QVERIFY(!f.italic() && !f.underline() && !f.strikeOut());
-    for (const QChar ch : caption) QVERIFY2(QFontMetrics(f).inFont(ch), qPrintable(QString(ch)));
-
-    const QPalette p = c->palette();
-    if (farben == Farben::WeissAufSchwarz) {
-        QCOMPARE(p.color(c->foregroundRole()), QColor(Qt::white));
-        QCOMPARE(p.color(c->backgroundRole()), QColor(Qt::black));
-        QVERIFY(c->autoFillBackground());
-        // What is painted: black at the right end (the captions are left-aligned
-        // and end well before it), white somewhere in the caption.
-        const QImage img = c->grab().toImage();
-        QCOMPARE(img.pixelColor(img.width() - 2, img.height() / 2), QColor(Qt::black));
-        if (!caption.isEmpty()) QCOMPARE(hellstesPixel(img), QColor(Qt::white));
-    } else {
-        // Buttons keep the toolkit's colours, not the window's white on black.
-        const QPalette standard = QApplication::palette(c);
-        for (auto role : {QPalette::Button, QPalette::ButtonText, QPalette::Window, QPalette::WindowText})
-            QCOMPARE(p.color(role), standard.color(role));
-        QVERIFY(p.color(QPalette::Button) != QColor(Qt::black));
-        QVERIFY(p.color(QPalette::ButtonText) != QColor(Qt::white));
+        QTest::newRow("StartBtn") << QStringLiteral("Bunte Zahlen") << QRect(328, 264, 81, 33) << Farben::Standard
+                                  << arial << 9.75 << true;
+        // The umlauts spelt as code points, so a mis-encoded source cannot pass.
+        QTest::newRow("Label3") << QStringLiteral("Vorw\u00e4rts") << QRect(336, 240, 81, 17) << Farben::WeissAufSchwarz
+                                << arial << 9.75 << true;
+        QTest::newRow("Label2") << QStringLiteral("R\u00fcckw\u00e4rts") << QRect(432, 240, 81, 17)
+                                << Farben::WeissAufSchwarz << arial << 9.75 << true;
+        QTest::newRow("Label1") << QString() << QRect(0, 0, 537, 449) << Farben::WeissAufSchwarz
+                                << QStringLiteral("MS Sans Serif") << 18.0 << false;
     }
 
-    if (auto* l = qobject_cast<ui::Label*>(c)) {
-        QCOMPARE(l->alignmentValue(), 0);
-        QVERIFY(l->alignment() & Qt::AlignLeft);
-        QCOMPARE(l->focusPolicy(), Qt::NoFocus);
-        QVERIFY(!l->wordWrap());
+    void steuerelement()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QRect, pixel);
+        QFETCH(Farben, farben);
+        QFETCH(QString, schrift);
+        QFETCH(double, punkte);
+        QFETCH(bool, sichtbar);
+
+        auto* c = w().findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(c);
+        QCOMPARE(c->parentWidget(), &w());
+
+        if (auto* b = qobject_cast<QAbstractButton*>(c))
+            QCOMPARE(b->text(), caption);
+        else
+            QCOMPARE(qobject_cast<QLabel*>(c)->text(), caption);
+
+        QCOMPARE(c->geometry(), pixel);
+        QCOMPARE(c->isVisible(), sichtbar);
+
+        const QFont f = c->font();
+        QCOMPARE(f.family(), schrift);
+        QCOMPARE(f.pointSizeF(), punkte);
+        QCOMPARE(f.weight(), QFont::Normal);
+        QVERIFY(!f.italic() && !f.underline() && !f.strikeOut());
+        for (const QChar ch : caption) QVERIFY2(QFontMetrics(f).inFont(ch), qPrintable(QString(ch)));
+
+        const QPalette p = c->palette();
+        if (farben == Farben::WeissAufSchwarz) {
+            QCOMPARE(p.color(c->foregroundRole()), QColor(Qt::white));
+            QCOMPARE(p.color(c->backgroundRole()), QColor(Qt::black));
+            QVERIFY(c->autoFillBackground());
+            // What is painted: black at the right end (the captions are left-aligned
+            // and end well before it), white somewhere in the caption.
+            const QImage img = c->grab().toImage();
+            QCOMPARE(img.pixelColor(img.width() - 2, img.height() / 2), QColor(Qt::black));
+            if (!caption.isEmpty()) QCOMPARE(hellstesPixel(img), QColor(Qt::white));
+        } else {
+            // Buttons keep the toolkit's colours, not the window's white on black.
+            const QPalette standard = QApplication::palette(c);
+            for (auto role : {QPalette::Button, QPalette::ButtonText, QPalette::Window, QPalette::WindowText})
+                QCOMPARE(p.color(role), standard.color(role));
+            QVERIFY(p.color(QPalette::Button) != QColor(Qt::black));
+            QVERIFY(p.color(QPalette::ButtonText) != QColor(Qt::white));
+        }
+
+        if (auto* l = qobject_cast<ui::Label*>(c)) {
+            QCOMPARE(l->alignment(), Qt::AlignLeft | Qt::AlignTop);
+            QVERIFY(l->alignment() & Qt::AlignLeft);
+            QCOMPARE(l->focusPolicy(), Qt::NoFocus);
+            QVERIFY(!l->wordWrap());
+        }
     }
-}
 
-void FensterTest::zahlenfelderVerborgenUndVorbereitet()
-{
-    for (int i = 0; i < 50; ++i) {
-        ui::Label* l = w().Zahllbl[static_cast<std::size_t>(i)];
-        QCOMPARE(l->index(), i);
-        QCOMPARE(l->parentWidget(), &w());
-        QVERIFY2(!l->isVisible(), qPrintable(QString::number(i)));
-        QCOMPARE(l->font().family(), QStringLiteral("MS Sans Serif"));
-        QCOMPARE(l->font().pointSizeF(), 8.25);
-        QCOMPARE(l->foreColor(), ui::Weiss);
-        QCOMPARE(l->backColor(), ui::Schwarz);
-        QCOMPARE(l->palette().color(l->backgroundRole()), QColor(Qt::black));
-        QVERIFY(l->autoFillBackground());
-        QCOMPARE(l->alignmentValue(), 2);
-        QVERIFY(l->alignment() & Qt::AlignHCenter);
-        QCOMPARE(l->focusPolicy(), Qt::NoFocus);
+    void zahlenfelderVerborgenUndVorbereitet()
+    {
+        for (int i = 0; i < 50; ++i) {
+            ui::Label* l = w().Zahllbl[static_cast<std::size_t>(i)];
+            QCOMPARE(l->index(), i);
+            QCOMPARE(l->parentWidget(), &w());
+            QVERIFY2(!l->isVisible(), qPrintable(QString::number(i)));
+            QCOMPARE(l->font().family(), QStringLiteral("MS Sans Serif"));
+            QCOMPARE(l->font().pointSizeF(), 8.25);
+            QCOMPARE(l->foreColor(), ui::Weiss);
+            QCOMPARE(l->backColor(), ui::Schwarz);
+            QCOMPARE(l->palette().color(l->backgroundRole()), QColor(Qt::black));
+            QVERIFY(l->autoFillBackground());
+            QCOMPARE(l->alignment(), Qt::AlignHCenter | Qt::AlignTop);
+            QVERIFY(l->alignment() & Qt::AlignHCenter);
+            QCOMPARE(l->focusPolicy(), Qt::NoFocus);
+        }
     }
-}
 
-void FensterTest::fensterRahmenTitelUndHintergrund()
-{
-    QCOMPARE(w().windowTitle(), QStringLiteral("Flinkblick"));
-    QVERIFY(w().isWindow());
-    QVERIFY(!(w().windowFlags() & Qt::FramelessWindowHint));
-    QCOMPARE(w().windowStateValue(), 0);
-    QCOMPARE(w().frameGeometry().size(), QSize(800, 640));
-    QCOMPARE(w().outerWidthTwips(), 12000.0);
-    QCOMPARE(w().outerHeightTwips(), 9600.0);
+    void fensterRahmenTitelUndHintergrund()
+    {
+        QCOMPARE(w().windowTitle(), QStringLiteral("Flinkblick"));
+        QVERIFY(w().isWindow());
+        QVERIFY(!(w().windowFlags() & Qt::FramelessWindowHint));
+        QCOMPARE(w().windowState(), Qt::WindowNoState);
+        QCOMPARE(w().frameGeometry().size(), QSize(800, 640));
+        QCOMPARE(w().outerWidthTwips(), 12000.0);
+        QCOMPARE(w().outerHeightTwips(), 9600.0);
 
-    QCOMPARE(w().palette().color(w().backgroundRole()), QColor(Qt::black));
-    const QImage img = w().grab().toImage();
-    // Empty client area left of, right of and below the start menu.
-    for (const QPoint pt : {QPoint(100, 300), QPoint(w().width() - 5, 100), QPoint(400, w().height() - 5)})
-        QCOMPARE(img.pixelColor(pt), QColor(Qt::black));
-}
-
-void FensterTest::spielstandVorDemErstenLauf()
-{
-    QCOMPARE(int(w().Zaehler), 0);
-    QCOMPARE(int(w().Zielbasis), 0);
-    QCOMPARE(w().Startzeit.datum, 0.0);
-    QCOMPARE(w().Ausdauer, ui::False);
-    QVERIFY(w().Modus.isEmpty());
-    QCOMPARE(w().ImmerNeuMischen, ui::False);
-    QCOMPARE(int(w().Fehlversuche), 0);
-    for (ui::Integer n : w().ProMinute) QCOMPARE(int(n), 0);
-    QVERIFY(spiel_->meldung.texts.isEmpty());
-    // Form_Load does not reseed the generator.
-    QCOMPARE(spiel_->zufall.randomizeCount(), 0);
-}
-
-void FensterTest::optionenUndKontrollkaestchen()
-{
-    QVERIFY(w().EinfachAusdauer[0]->value());
-    QVERIFY(!w().EinfachAusdauer[1]->value());
-    QCOMPARE(w().ImmerNeuMischenChk->value(), 0);
-
-    // One group: choosing the other option clears the first; the check box is independent.
-    QTest::mouseClick(w().EinfachAusdauer[1], Qt::LeftButton, {}, QPoint(5, 8));
-    QVERIFY(w().EinfachAusdauer[1]->value());
-    QVERIFY(!w().EinfachAusdauer[0]->value());
-    QCOMPARE(w().ImmerNeuMischenChk->value(), 0);
-    QTest::mouseClick(w().ImmerNeuMischenChk, Qt::LeftButton, {}, QPoint(5, 8));
-    QCOMPARE(w().ImmerNeuMischenChk->value(), 1);
-    QVERIFY(w().EinfachAusdauer[1]->value());
-}
-
-void FensterTest::zeitgeberStehen()
-{
-    for (ui::Timer* t : {w().Timer1, w().Timer12Min}) {
-        QCOMPARE(t->interval(), 0);
-        QVERIFY(!t->isTicking());
+        QCOMPARE(w().palette().color(w().backgroundRole()), QColor(Qt::black));
+        const QImage img = w().grab().toImage();
+        // Empty client area left of, right of and below the start menu.
+        for (const QPoint pt : {QPoint(100, 300), QPoint(w().width() - 5, 100), QPoint(400, w().height() - 5)})
+            QCOMPARE(img.pixelColor(pt), QColor(Qt::black));
     }
-    // Nothing happens by itself while the start menu waits.
-    QTest::qWait(150);
-    QVERIFY(w().StartBtn->isVisible());
-    QCOMPARE(int(w().Zaehler), 0);
-}
 
-void FensterTest::tabulatorReihenfolge()
-{
-    QVERIFY(QTest::qWaitForWindowActive(&w()));
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w().StartBtn));
-
-    const QList<QWidget*> erwartet = {w().Gleiche_Zahlen,     w().GleichRunterStartBtn, w().BuntRunterStartBtn,
-                                      w().EinfachAusdauer[0], w().ImmerNeuMischenChk,   w().StartBtn};
-    for (QWidget* next : erwartet) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), next->objectName());
+    void spielstandVorDemErstenLauf()
+    {
+        QCOMPARE(int(w().stand().Zaehler), 0);
+        QCOMPARE(int(w().stand().Zielbasis), 0);
+        QCOMPARE(w().stand().Startzeit.wandMs, std::int64_t{0});
+        QCOMPARE(w().stand().Ausdauer, ui::False);
+        QVERIFY(w().stand().Modus.isEmpty());
+        QCOMPARE(w().stand().ImmerNeuMischen, ui::False);
+        QCOMPARE(int(w().fehlversuche()), 0);
+        for (ui::Integer n : w().stand().ProMinute) QCOMPARE(int(n), 0);
+        QVERIFY(s().meldung.texts.isEmpty());
+        // Form_Load does not reseed the generator.
+        QCOMPARE(s().zufall.randomizeCount(), 0);
     }
-    // Backwards the same way round.
-    for (int i = erwartet.size() - 2; i >= 0; --i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), erwartet[i]->objectName());
+
+    void optionenUndKontrollkaestchen()
+    {
+        QVERIFY(w().EinfachAusdauer[0]->isChecked());
+        QVERIFY(!w().EinfachAusdauer[1]->isChecked());
+        QCOMPARE(w().ImmerNeuMischenChk->value(), 0);
+
+        // One group: choosing the other option clears the first; the check box is independent.
+        QTest::mouseClick(w().EinfachAusdauer[1], Qt::LeftButton, {}, QPoint(5, 8));
+        QVERIFY(w().EinfachAusdauer[1]->isChecked());
+        QVERIFY(!w().EinfachAusdauer[0]->isChecked());
+        QCOMPARE(w().ImmerNeuMischenChk->value(), 0);
+        QTest::mouseClick(w().ImmerNeuMischenChk, Qt::LeftButton, {}, QPoint(5, 8));
+        QCOMPARE(w().ImmerNeuMischenChk->value(), 1);
+        QVERIFY(w().EinfachAusdauer[1]->isChecked());
     }
-}
 
-void FensterTest::startknopfReagiertAufTaste_data()
-{
-    QTest::addColumn<int>("taste");
-    QTest::newRow("Leertaste") << int(Qt::Key_Space);
-    QTest::newRow("Eingabetaste") << int(Qt::Key_Return);
-}
-
-void FensterTest::startknopfReagiertAufTaste()
-{
-    QFETCH(int, taste);
-    QVERIFY(QTest::qWaitForWindowActive(&w()));
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w().StartBtn));
-
-    // Through the window system, so the key goes wherever the focus is.
-    QTest::keyClick(w().windowHandle(), Qt::Key(taste));
-
-    QCOMPARE(w().Modus, QStringLiteral("BunteZahlenHoch"));
-    QCOMPARE(int(w().Zaehler), 1);
-    QCOMPARE(int(w().Zielbasis), 0);
-    // Options untouched: an endurance run.
-    QCOMPARE(w().Ausdauer, ui::True);
-    QVERIFY(!w().StartBtn->isVisible());
-    QCOMPARE(spielhilfe::sichtbareZahlen(w()), 50);
-}
-
-void FensterTest::klickAufLeereFlaecheBewirktNichts()
-{
-    for (const QPoint pt : {QPoint(100, 100), QPoint(700, 500), QPoint(w().width() - 10, w().height() - 10)}) {
-        QTest::mouseClick(&w(), Qt::LeftButton, {}, pt);
-        QTest::mouseDClick(&w(), Qt::LeftButton, {}, pt);
+    void zeitgeberStehen()
+    {
+        for (ui::Timer* t : {w().Timer1, w().Timer12Min}) {
+            QCOMPARE(t->interval(), 0);
+            QVERIFY(!t->isTicking());
+        }
+        // Nothing happens by itself while the start menu waits.
+        QTest::qWait(150);
+        QVERIFY(w().StartBtn->isVisible());
+        QCOMPARE(int(w().stand().Zaehler), 0);
     }
-    QVERIFY(w().Modus.isEmpty());
-    QCOMPARE(int(w().Zaehler), 0);
-    QVERIFY(spiel_->meldung.texts.isEmpty());
-    QVERIFY(w().StartBtn->isVisible());
-    QVERIFY(!w().Label1->isVisible());
-}
+
+    void tabulatorReihenfolge()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(&w()));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w().StartBtn));
+
+        const QList<QWidget*> erwartet = {w().Gleiche_Zahlen,     w().GleichRunterStartBtn, w().BuntRunterStartBtn,
+                                          w().EinfachAusdauer[0], w().ImmerNeuMischenChk,   w().StartBtn};
+        for (QWidget* next : erwartet) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), next->objectName());
+        }
+        // Backwards the same way round.
+        for (int i = erwartet.size() - 2; i >= 0; --i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), erwartet[i]->objectName());
+        }
+    }
+
+    void startknopfReagiertAufTaste_data()
+    {
+        QTest::addColumn<int>("taste");
+        QTest::newRow("Leertaste") << int(Qt::Key_Space);
+        QTest::newRow("Eingabetaste") << int(Qt::Key_Return);
+    }
+
+    void startknopfReagiertAufTaste()
+    {
+        QFETCH(int, taste);
+        QVERIFY(QTest::qWaitForWindowActive(&w()));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w().StartBtn));
+
+        // Through the window system, so the key goes wherever the focus is.
+        QTest::keyClick(w().windowHandle(), Qt::Key(taste));
+
+        QCOMPARE(w().stand().Modus, QStringLiteral("BunteZahlenHoch"));
+        QCOMPARE(int(w().stand().Zaehler), 1);
+        QCOMPARE(int(w().stand().Zielbasis), 0);
+        // Options untouched: an endurance run.
+        QCOMPARE(w().stand().Ausdauer, ui::True);
+        QVERIFY(!w().StartBtn->isVisible());
+        QCOMPARE(spielhilfe::sichtbareZahlen(w()), 50);
+    }
+
+    void klickAufLeereFlaecheBewirktNichts()
+    {
+        for (const QPoint pt : {QPoint(100, 100), QPoint(700, 500), QPoint(w().width() - 10, w().height() - 10)}) {
+            QTest::mouseClick(&w(), Qt::LeftButton, {}, pt);
+            QTest::mouseDClick(&w(), Qt::LeftButton, {}, pt);
+        }
+        QVERIFY(w().stand().Modus.isEmpty());
+        QCOMPARE(int(w().stand().Zaehler), 0);
+        QVERIFY(s().meldung.texts.isEmpty());
+        QVERIFY(w().StartBtn->isVisible());
+        QVERIFY(!w().Label1->isVisible());
+    }
+};
 
 QTEST_MAIN(FensterTest)
 #include "test_fenster.moc"

@@ -1,6 +1,6 @@
-// ui::Label paints its caption itself (one painter, laid-out lines kept for
-// reuse). What it paints must be what a plain QLabel with the same text, font,
-// colours, alignment and size paints, pixel for pixel.
+// ui::Label paints its background and caption itself, in one painter. What it
+// paints must be what a plain QLabel with the same text, font, colours,
+// alignment and size paints, pixel for pixel.
 #include <QLabel>
 #include <QtTest>
 
@@ -16,7 +16,7 @@ struct Aussehen {
     QString schrift;
     float punkte;
     bool kursiv;
-    int ausrichtung;
+    Qt::Alignment ausrichtung;
     QSize groesse;
     std::int32_t vorne = ui::RGB(200, 120, 60);
 };
@@ -30,7 +30,7 @@ namespace {
 QImage vonUiLabel(QWidget& eltern, const Aussehen& a)
 {
     ui::Label l(&eltern);
-    l.setAlignmentValue(a.ausrichtung);
+    l.setTextAlignment(a.ausrichtung);
     l.setWidthTwips(float(a.groesse.width() * ui::TwipsPerPixel));
     l.setHeightTwips(float(a.groesse.height() * ui::TwipsPerPixel));
     l.setForeColor(a.vorne);
@@ -49,7 +49,7 @@ QImage vonQLabel(QWidget& eltern, const Aussehen& a)
     l.setAutoFillBackground(true);
     l.setFrameShape(QFrame::NoFrame);
     l.setWordWrap(false);
-    l.setAlignment((a.ausrichtung == 2 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    l.setAlignment(a.ausrichtung | Qt::AlignTop);
     QPalette p = l.palette();
     p.setColor(QPalette::WindowText, ui::toQColor(a.vorne));
     p.setColor(QPalette::Window, Qt::black);
@@ -72,73 +72,75 @@ class LabelZeichnenTest : public QObject {
 
 private slots:
     void initTestCase() { ui::installFontSubstitutes(); }
-    void wieQLabel_data();
-    void wieQLabel();
-    void nachAenderungNeuGezeichnet();
+
+    void wieQLabel_data()
+    {
+        QTest::addColumn<Aussehen>("a");
+        // Every face, slant and size of the colourful board with one- and two-digit
+        // numbers, at the size of a board cell.
+        const QSize feld(67, 107);
+        for (const char* schrift : board::BunteSchriften)
+            for (int punkte = 10; punkte <= 30; punkte += 5)
+                for (bool kursiv : {false, true})
+                    for (const char* zahl : {"7", "18", "41"})
+                        QTest::addRow("%s %d%s %s", schrift, punkte, kursiv ? " kursiv" : "", zahl) << Aussehen{
+                            QLatin1String(zahl), QLatin1String(schrift), float(punkte), kursiv, Qt::AlignHCenter, feld};
+        QTest::newRow("gleich 30 pt") << Aussehen{
+            QStringLiteral("07"), QStringLiteral("Arial"), 30, false, Qt::AlignHCenter, feld, ui::Weiss};
+        QTest::newRow("linksbuendig") << Aussehen{
+            QStringLiteral("Vorwärts"), QStringLiteral("Arial"), 9.75f, false, Qt::AlignLeft, QSize(81, 17), ui::Weiss};
+        // Wider than the label: cut off at its edges.
+        QTest::newRow("zu breit, mittig") << Aussehen{
+            QStringLiteral("Rückwärts"), QStringLiteral("Arial Black"), 30, true, Qt::AlignHCenter, QSize(60, 30)};
+        QTest::newRow("zu breit, links") << Aussehen{
+            QStringLiteral("Rückwärts"), QStringLiteral("Dauphin"), 30, false, Qt::AlignLeft, QSize(60, 20)};
+        QTest::newRow("zwei Zeilen") << Aussehen{QStringLiteral("Fehlversuche: 3\r\nZeit: 12 s"),
+                                                 QStringLiteral("MS Sans Serif"),
+                                                 18,
+                                                 false,
+                                                 Qt::AlignLeft,
+                                                 QSize(300, 120),
+                                                 ui::Weiss};
+        QTest::newRow("Leerzeichen am Rand")
+            << Aussehen{QStringLiteral(" 5 "), QStringLiteral("Courier New"), 20, false, Qt::AlignHCenter, feld};
+        QTest::newRow("leer") << Aussehen{QString(), QStringLiteral("Arial"), 10, false, Qt::AlignHCenter, feld};
+    }
+
+    void wieQLabel()
+    {
+        QFETCH(Aussehen, a);
+        QWidget eltern;
+        const QImage ist = vonUiLabel(eltern, a);
+        const QImage soll = vonQLabel(eltern, a);
+        QCOMPARE(ist.size(), soll.size());
+        QCOMPARE(ist, soll);
+    }
+
+    // A change of caption or font shows at once: the same label rewritten paints
+    // as a new one with the new values does.
+    void nachAenderungNeuGezeichnet()
+    {
+        QWidget eltern;
+        ui::Label l(&eltern);
+        l.setTextAlignment(Qt::AlignHCenter);
+        l.setWidthTwips(67 * 15);
+        l.setHeightTwips(107 * 15);
+        l.setFontName(QStringLiteral("Arial"));
+        l.setFontSize(20);
+        l.setCaption(QStringLiteral("12"));
+        const QImage vorher = l.grab().toImage();
+        l.setCaption(QStringLiteral("13"));
+        QVERIFY(l.grab().toImage() != vorher);
+        QCOMPARE(l.grab().toImage(), vonQLabel(eltern, {QStringLiteral("13"), QStringLiteral("Arial"), 20, false,
+                                                        Qt::AlignHCenter, QSize(67, 107), ui::Weiss}));
+        l.setFontItalic(true);
+        QCOMPARE(l.grab().toImage(), vonQLabel(eltern, {QStringLiteral("13"), QStringLiteral("Arial"), 20, true,
+                                                        Qt::AlignHCenter, QSize(67, 107), ui::Weiss}));
+        l.setFontSize(25);
+        QCOMPARE(l.grab().toImage(), vonQLabel(eltern, {QStringLiteral("13"), QStringLiteral("Arial"), 25, true,
+                                                        Qt::AlignHCenter, QSize(67, 107), ui::Weiss}));
+    }
 };
-
-void LabelZeichnenTest::wieQLabel_data()
-{
-    QTest::addColumn<Aussehen>("a");
-    // Every face, slant and size of the colourful board with one- and two-digit
-    // numbers, at the size of a board cell.
-    const QSize feld(67, 107);
-    for (const char* schrift : board::BunteSchriften)
-        for (int punkte = 10; punkte <= 30; punkte += 5)
-            for (bool kursiv : {false, true})
-                for (const char* zahl : {"7", "18", "41"})
-                    QTest::addRow("%s %d%s %s", schrift, punkte, kursiv ? " kursiv" : "", zahl)
-                        << Aussehen{QLatin1String(zahl), QLatin1String(schrift), float(punkte), kursiv, 2, feld};
-    QTest::newRow("gleich 30 pt") << Aussehen{QStringLiteral("07"), QStringLiteral("Arial"), 30, false, 2, feld,
-                                              ui::Weiss};
-    QTest::newRow("linksbuendig") << Aussehen{QStringLiteral("Vorwärts"), QStringLiteral("Arial"), 9.75f, false, 0,
-                                              QSize(81, 17), ui::Weiss};
-    // Wider than the label: cut off at its edges.
-    QTest::newRow("zu breit, mittig") << Aussehen{QStringLiteral("Rückwärts"), QStringLiteral("Arial Black"), 30,
-                                                  true, 2, QSize(60, 30)};
-    QTest::newRow("zu breit, links") << Aussehen{QStringLiteral("Rückwärts"), QStringLiteral("Dauphin"), 30, false, 0,
-                                                 QSize(60, 20)};
-    QTest::newRow("zwei Zeilen") << Aussehen{QStringLiteral("Fehlversuche: 3\r\nZeit: 12 s"),
-                                             QStringLiteral("MS Sans Serif"), 18, false, 0, QSize(300, 120), ui::Weiss};
-    QTest::newRow("Leerzeichen am Rand") << Aussehen{QStringLiteral(" 5 "), QStringLiteral("Courier New"), 20, false,
-                                                     2, feld};
-    QTest::newRow("leer") << Aussehen{QString(), QStringLiteral("Arial"), 10, false, 2, feld};
-}
-
-void LabelZeichnenTest::wieQLabel()
-{
-    QFETCH(Aussehen, a);
-    QWidget eltern;
-    const QImage ist = vonUiLabel(eltern, a);
-    const QImage soll = vonQLabel(eltern, a);
-    QCOMPARE(ist.size(), soll.size());
-    QCOMPARE(ist, soll);
-}
-
-// A reused layout must not outlive a change of caption or font: the same label
-// rewritten paints as a new one with the new values does.
-void LabelZeichnenTest::nachAenderungNeuGezeichnet()
-{
-    QWidget eltern;
-    ui::Label l(&eltern);
-    l.setAlignmentValue(2);
-    l.setWidthTwips(67 * 15);
-    l.setHeightTwips(107 * 15);
-    l.setFontName(QStringLiteral("Arial"));
-    l.setFontSize(20);
-    l.setCaption(QStringLiteral("12"));
-    const QImage vorher = l.grab().toImage();
-    l.setCaption(QStringLiteral("13"));
-    QVERIFY(l.grab().toImage() != vorher);
-    QCOMPARE(l.grab().toImage(), vonQLabel(eltern, {QStringLiteral("13"), QStringLiteral("Arial"), 20, false, 2,
-                                                    QSize(67, 107), ui::Weiss}));
-    l.setFontItalic(true);
-    QCOMPARE(l.grab().toImage(), vonQLabel(eltern, {QStringLiteral("13"), QStringLiteral("Arial"), 20, true, 2,
-                                                    QSize(67, 107), ui::Weiss}));
-    l.setFontSize(25);
-    QCOMPARE(l.grab().toImage(), vonQLabel(eltern, {QStringLiteral("13"), QStringLiteral("Arial"), 25, true, 2,
-                                                    QSize(67, 107), ui::Weiss}));
-}
 
 QTEST_MAIN(LabelZeichnenTest)
 #include "test_label_zeichnen.moc"

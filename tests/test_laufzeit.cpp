@@ -43,463 +43,451 @@ class LaufzeitTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void rasterOhneLueckenUndUeberlappung_data();
-    void rasterOhneLueckenUndUeberlappung();
-    void integerSaettigt_data();
-    void integerSaettigt();
-    void proMinuteBleibtImFeld_data();
-    void proMinuteBleibtImFeld();
+    // ---- random numbers -------------------------------------------------
 
-    void rndBleibtUnterEins();
-    void randomizeWiederholtKeineFolge();
-    void rndGleichverteilt_data();
-    void rndGleichverteilt();
-
-    void dateDiffZaehltSekundengrenzen_data();
-    void dateDiffZaehltSekundengrenzen();
-    void uhrSprungAendertDauerNicht_data();
-    void uhrSprungAendertDauerNicht();
-
-    void timerIntervall();
-    void timerGleichesIntervallStartetNichtNeu();
-    void timerTickWaehrendHandlerWirdVerworfen();
-
-    void checkBoxWertUndAenderung_data();
-    void checkBoxWertUndAenderung();
-    void checkBoxKlickDesSpielers();
-
-    void formAussengroesse();
-    void formGroesseVorDemZeigenUndNachMaximiert();
-};
-
-// ---- lengths ------------------------------------------------------------
-
-void LaufzeitTest::rasterOhneLueckenUndUeberlappung_data()
-{
-    QTest::addColumn<double>("W");
-    QTest::addColumn<double>("H");
-    QTest::newRow("12000 x 9600") << 12000.0 << 9600.0;
-    QTest::newRow("11987 x 9613") << 11987.0 << 9613.0;
-    QTest::newRow("9001 x 7003") << 9001.0 << 7003.0;
-    QTest::newRow("15013 x 11111") << 15013.0 << 11111.0;
-    QTest::newRow("12001 x 9599") << 12001.0 << 9599.0;
-}
-
-void LaufzeitTest::rasterOhneLueckenUndUeberlappung()
-{
-    QFETCH(double, W);
-    QFETCH(double, H);
-    std::set<int> breiten, hoehen;
-    for (int s = 0; s < 50; ++s) {
-        const QRect r = zelle(W, H, s);
-        QVERIFY(!r.isEmpty());
-        breiten.insert(r.width());
-        hoehen.insert(r.height());
-        const int col = s % 10, row = s / 10;
-        if (col < 9) {
-            const QRect rechts = zelle(W, H, s + 1);
-            QVERIFY2(rechts.left() == r.left() + r.width(),
-                     qPrintable(QStringLiteral("Spalte %1/%2, Zeile %3").arg(col).arg(col + 1).arg(row)));
-            QCOMPARE(rechts.top(), r.top());
-            QCOMPARE(rechts.height(), r.height());
+    void rndBleibtUnterEins()
+    {
+        ui::SystemRandom r;
+        r.Randomize();
+        float groesster = 0.0f;
+        for (int i = 0; i < 4'000'000; ++i) {
+            const float x = r.Rnd();
+            if (!(x >= 0.0f && x < 1.0f)) QFAIL(qPrintable(QString::number(double(x), 'g', 10)));
+            // Values are whole multiples of 2^-24, so the largest possible is 1 - 2^-24.
+            const double k = double(x) * 16777216.0;
+            if (k != std::floor(k)) QFAIL(qPrintable(QString::number(double(x), 'g', 10)));
+            if (int(std::floor(double(x) * 50)) >= 50 || int(x * 50.0f) >= 50) QFAIL("Int(Rnd * 50) = 50");
+            groesster = std::max(groesster, x);
         }
-        if (row < 4) {
-            const QRect unten = zelle(W, H, s + 10);
-            QVERIFY2(unten.top() == r.top() + r.height(),
-                     qPrintable(QStringLiteral("Zeile %1/%2, Spalte %3").arg(row).arg(row + 1).arg(col)));
-            QCOMPARE(unten.left(), r.left());
-            QCOMPARE(unten.width(), r.width());
+        // Four million draws come close to the top of the range.
+        QVERIFY(groesster > 0.9999f);
+
+        const float oben = 1.0f - 0x1p-24f;
+        QVERIFY(oben < 1.0f);
+        QCOMPARE(int(std::floor(double(oben) * 50)), 49);
+        QCOMPARE(int(oben * 50.0f), 49);
+        QCOMPARE(int(std::floor(double(oben) * 200)) + 56, 255);
+    }
+
+    void randomizeWiederholtKeineFolge()
+    {
+        const auto folge = [](ui::Random& r) {
+            std::vector<float> v;
+            for (int i = 0; i < 20; ++i) v.push_back(r.Rnd());
+            return v;
+        };
+        // Two builds inside one clock tick must still get different boards.
+        ui::SystemRandom r([] { return 42ull; });
+        r.Randomize();
+        const auto erste = folge(r);
+        r.Randomize();
+        const auto zweite = folge(r);
+        QVERIFY(erste != zweite);
+
+        // Nor may a second reseed at the same tick undo the first.
+        ui::SystemRandom einmal([] { return 42ull; });
+        ui::SystemRandom zweimal([] { return 42ull; });
+        einmal.Randomize();
+        zweimal.Randomize();
+        zweimal.Randomize();
+        QVERIFY(folge(einmal) != folge(zweimal));
+
+        // With the clock frozen the generator is repeatable, which the other tests rely on.
+        ui::SystemRandom a([] { return 7ull; }), b([] { return 7ull; });
+        a.Randomize();
+        b.Randomize();
+        QVERIFY(folge(a) == folge(b));
+    }
+
+    void rndGleichverteilt_data()
+    {
+        QTest::addColumn<quint64>("takt");
+        QTest::addColumn<bool>("jedesMalNeu");
+        QTest::newRow("Takt 42") << quint64(42) << false;
+        QTest::newRow("Takt 0") << quint64(0) << false;
+        QTest::newRow("Takt 2^63") << (quint64(1) << 63) << false;
+        // A reseed before every draw, the clock one tick further each time: the
+        // first draws of boards built one after the other.
+        QTest::newRow("neu gemischt je Zug") << quint64(1000) << true;
+    }
+
+    void rndGleichverteilt()
+    {
+        QFETCH(quint64, takt);
+        QFETCH(bool, jedesMalNeu);
+        std::uint64_t t = takt;
+        ui::SystemRandom r([&t] { return t; });
+        r.Randomize();
+        std::array<int, 50> buckets{};
+        constexpr int n = 500'000;
+        for (int i = 0; i < n; ++i) {
+            if (jedesMalNeu) {
+                ++t;
+                r.Randomize();
+            }
+            ++buckets[std::size_t(std::floor(double(r.Rnd()) * 50))];
         }
+        // 49 degrees of freedom: mean 49, standard deviation about 10. A fair
+        // generator stays far below 100; a lopsided slot goes far above.
+        const double chi = chiQuadrat(buckets, n);
+        QVERIFY2(chi < 100.0, qPrintable(QString::number(chi)));
     }
-    // Rounding the edges lets a cell be one pixel wider than its neighbour, never more.
-    QVERIFY(*breiten.rbegin() - *breiten.begin() <= 1);
-    QVERIFY(*hoehen.rbegin() - *hoehen.begin() <= 1);
-    // The grid spans from one twelfth to eleven twelfths of the width.
-    QCOMPARE(zelle(W, H, 0).left(), int(std::lround(W / 12.0 / 15.0)));
-    QCOMPARE(zelle(W, H, 9).left() + zelle(W, H, 9).width(), int(std::lround(W * 11.0 / 12.0 / 15.0)));
-}
 
-// ---- counters -----------------------------------------------------------
+    // ---- lengths --------------------------------------------------------
 
-void LaufzeitTest::integerSaettigt_data()
-{
-    QTest::addColumn<int>("start");
-    QTest::addColumn<int>("delta");
-    QTest::addColumn<int>("erwartet");
-    QTest::newRow("bis zur Grenze") << 32766 << 1 << 32767;
-    QTest::newRow("über +32767") << 32767 << 1 << 32767;
-    QTest::newRow("weit über +32767") << 30000 << 10000 << 32767;
-    QTest::newRow("bis -32768") << -32767 << -1 << -32768;
-    QTest::newRow("unter -32768") << -32768 << -1 << -32768;
-    QTest::newRow("weit unter -32768") << -30000 << -10000 << -32768;
-    QTest::newRow("zurück von der Grenze") << 32767 << -1 << 32766;
-    QTest::newRow("gewöhnlich") << 50 << 1 << 51;
-}
-
-void LaufzeitTest::integerSaettigt()
-{
-    QFETCH(int, start);
-    QFETCH(int, delta);
-    QFETCH(int, erwartet);
-
-    ui::Integer a = start;
-    a += delta;
-    QCOMPARE(int(a), erwartet);
-
-    ui::Integer b = start;
-    b -= -delta;
-    QCOMPARE(int(b), erwartet);
-
-    QCOMPARE(int(ui::Integer(start) + ui::Integer(delta)), erwartet);
-    QCOMPARE(int(ui::Integer(start) - ui::Integer(-delta)), erwartet);
-    // Construction from an out-of-range int clamps too.
-    QCOMPARE(int(ui::Integer(start + delta)), erwartet);
-}
-
-void LaufzeitTest::proMinuteBleibtImFeld_data()
-{
-    QTest::addColumn<long long>("minute");
-    QTest::addColumn<int>("feld");
-    QTest::newRow("erste Minute") << 0LL << 0;
-    QTest::newRow("zwölfte Minute") << 11LL << 11;
-    QTest::newRow("nach 720 s") << 12LL << 12;
-    QTest::newRow("weit danach") << 13LL << 12;
-    QTest::newRow("sehr weit danach") << 1'000'000'000'000LL << 12;
-    QTest::newRow("vor dem Start") << -1LL << 0;
-}
-
-void LaufzeitTest::proMinuteBleibtImFeld()
-{
-    QFETCH(long long, minute);
-    QFETCH(int, feld);
-    Spielstand s;
-    s.ProMinuteAt(minute) += 1;
-    for (int i = 0; i < 13; ++i) QCOMPARE(int(s.ProMinute[std::size_t(i)]), i == feld ? 1 : 0);
-}
-
-// ---- random numbers -----------------------------------------------------
-
-void LaufzeitTest::rndBleibtUnterEins()
-{
-    ui::SystemRandom r;
-    r.Randomize();
-    float groesster = 0.0f;
-    for (int i = 0; i < 4'000'000; ++i) {
-        const float x = r.Rnd();
-        if (!(x >= 0.0f && x < 1.0f)) QFAIL(qPrintable(QString::number(double(x), 'g', 10)));
-        // Values are whole multiples of 2^-24, so the largest possible is 1 - 2^-24.
-        const double k = double(x) * 16777216.0;
-        if (k != std::floor(k)) QFAIL(qPrintable(QString::number(double(x), 'g', 10)));
-        if (int(std::floor(double(x) * 50)) >= 50 || int(x * 50.0f) >= 50) QFAIL("Int(Rnd * 50) = 50");
-        groesster = std::max(groesster, x);
+    void rasterOhneLueckenUndUeberlappung_data()
+    {
+        QTest::addColumn<double>("W");
+        QTest::addColumn<double>("H");
+        QTest::addColumn<int>("links");   // pixel edge of the grid's left side
+        QTest::addColumn<int>("rechts");  // and of its right side
+        QTest::newRow("12000 x 9600") << 12000.0 << 9600.0 << 67 << 733;
+        QTest::newRow("11987 x 9613") << 11987.0 << 9613.0 << 67 << 733;
+        QTest::newRow("9001 x 7003") << 9001.0 << 7003.0 << 50 << 550;
+        QTest::newRow("15013 x 11111") << 15013.0 << 11111.0 << 83 << 917;
+        QTest::newRow("12001 x 9599") << 12001.0 << 9599.0 << 67 << 733;
     }
-    // Four million draws come close to the top of the range.
-    QVERIFY(groesster > 0.9999f);
 
-    const float oben = 1.0f - 0x1p-24f;
-    QVERIFY(oben < 1.0f);
-    QCOMPARE(int(std::floor(double(oben) * 50)), 49);
-    QCOMPARE(int(oben * 50.0f), 49);
-    QCOMPARE(int(std::floor(double(oben) * 200)) + 56, 255);
-}
-
-void LaufzeitTest::randomizeWiederholtKeineFolge()
-{
-    const auto folge = [](ui::Random& r) {
-        std::vector<float> v;
-        for (int i = 0; i < 20; ++i) v.push_back(r.Rnd());
-        return v;
-    };
-    // Two builds inside one clock tick must still get different boards.
-    ui::SystemRandom r([] { return 42ull; });
-    r.Randomize();
-    const auto erste = folge(r);
-    r.Randomize();
-    const auto zweite = folge(r);
-    QVERIFY(erste != zweite);
-
-    // Nor may a second reseed at the same tick undo the first.
-    ui::SystemRandom einmal([] { return 42ull; });
-    ui::SystemRandom zweimal([] { return 42ull; });
-    einmal.Randomize();
-    zweimal.Randomize();
-    zweimal.Randomize();
-    QVERIFY(folge(einmal) != folge(zweimal));
-
-    // With the clock frozen the generator is repeatable, which the other tests rely on.
-    ui::SystemRandom a([] { return 7ull; }), b([] { return 7ull; });
-    a.Randomize();
-    b.Randomize();
-    QVERIFY(folge(a) == folge(b));
-}
-
-void LaufzeitTest::rndGleichverteilt_data()
-{
-    QTest::addColumn<quint64>("takt");
-    QTest::addColumn<bool>("jedesMalNeu");
-    QTest::newRow("Takt 42") << quint64(42) << false;
-    QTest::newRow("Takt 0") << quint64(0) << false;
-    QTest::newRow("Takt 2^63") << (quint64(1) << 63) << false;
-    // A reseed before every draw, the clock one tick further each time: the
-    // first draws of boards built one after the other.
-    QTest::newRow("neu gemischt je Zug") << quint64(1000) << true;
-}
-
-void LaufzeitTest::rndGleichverteilt()
-{
-    QFETCH(quint64, takt);
-    QFETCH(bool, jedesMalNeu);
-    std::uint64_t t = takt;
-    ui::SystemRandom r([&t] { return t; });
-    r.Randomize();
-    std::array<int, 50> buckets{};
-    constexpr int n = 500'000;
-    for (int i = 0; i < n; ++i) {
-        if (jedesMalNeu) {
-            ++t;
-            r.Randomize();
+    void rasterOhneLueckenUndUeberlappung()
+    {
+        QFETCH(double, W);
+        QFETCH(double, H);
+        QFETCH(int, links);
+        QFETCH(int, rechts);
+        std::set<int> breiten, hoehen;
+        for (int s = 0; s < 50; ++s) {
+            const QRect r = zelle(W, H, s);
+            QVERIFY(!r.isEmpty());
+            breiten.insert(r.width());
+            hoehen.insert(r.height());
+            const int col = s % 10, row = s / 10;
+            if (col < 9) {
+                const QRect rechts = zelle(W, H, s + 1);
+                QVERIFY2(rechts.left() == r.left() + r.width(),
+                         qPrintable(QStringLiteral("Spalte %1/%2, Zeile %3").arg(col).arg(col + 1).arg(row)));
+                QCOMPARE(rechts.top(), r.top());
+                QCOMPARE(rechts.height(), r.height());
+            }
+            if (row < 4) {
+                const QRect unten = zelle(W, H, s + 10);
+                QVERIFY2(unten.top() == r.top() + r.height(),
+                         qPrintable(QStringLiteral("Zeile %1/%2, Spalte %3").arg(row).arg(row + 1).arg(col)));
+                QCOMPARE(unten.left(), r.left());
+                QCOMPARE(unten.width(), r.width());
+            }
         }
-        ++buckets[std::size_t(std::floor(double(r.Rnd()) * 50))];
+        // Rounding the edges lets a cell be one pixel wider than its neighbour, never more.
+        QVERIFY(*breiten.rbegin() - *breiten.begin() <= 1);
+        QVERIFY(*hoehen.rbegin() - *hoehen.begin() <= 1);
+        // The grid spans from one twelfth to eleven twelfths of the width.
+        QCOMPARE(zelle(W, H, 0).left(), links);
+        QCOMPARE(zelle(W, H, 9).left() + zelle(W, H, 9).width(), rechts);
     }
-    // 49 degrees of freedom: mean 49, standard deviation about 10. A fair
-    // generator stays far below 100; a lopsided slot goes far above.
-    const double chi = chiQuadrat(buckets, n);
-    QVERIFY2(chi < 100.0, qPrintable(QString::number(chi)));
-}
 
-// ---- date and time ------------------------------------------------------
+    // ---- counters -------------------------------------------------------
 
-void LaufzeitTest::dateDiffZaehltSekundengrenzen_data()
-{
-    QTest::addColumn<double>("vorlauf");  // from the clock's start at hh:mm:ss.25
-    QTest::addColumn<double>("dauer");
-    QTest::addColumn<qint64>("sekunden");
-    QTest::newRow("0,25 bis 0,75") << 0.0 << 0.5 << qint64(0);
-    QTest::newRow("0,9 bis 1,1") << 0.65 << 0.2 << qint64(1);
-    QTest::newRow("0,25 bis 0,99") << 0.0 << 0.74 << qint64(0);
-    QTest::newRow("0,25 bis 1,01") << 0.0 << 0.76 << qint64(1);
-    QTest::newRow("0,9 bis 1,8") << 0.65 << 0.9 << qint64(1);
-    QTest::newRow("0,9 bis 2,1") << 0.65 << 1.2 << qint64(2);
-    QTest::newRow("drei ganze Sekunden") << 0.0 << 3.0 << qint64(3);
-    QTest::newRow("kurz vor 720 s") << 0.0 << 719.5 << qint64(719);
-    QTest::newRow("720 s") << 0.0 << 720.0 << qint64(720);
-    QTest::newRow("keine Zeit") << 0.0 << 0.0 << qint64(0);
-}
+    void integerSaettigt_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<int>("erwartet");
+        QTest::newRow("bis zur Grenze") << 32766 << 1 << 32767;
+        QTest::newRow("über +32767") << 32767 << 1 << 32767;
+        QTest::newRow("weit über +32767") << 30000 << 10000 << 32767;
+        QTest::newRow("bis -32768") << -32767 << -1 << -32768;
+        QTest::newRow("unter -32768") << -32768 << -1 << -32768;
+        QTest::newRow("weit unter -32768") << -30000 << -10000 << -32768;
+        QTest::newRow("zurück von der Grenze") << 32767 << -1 << 32766;
+        QTest::newRow("gewöhnlich") << 50 << 1 << 51;
+    }
 
-void LaufzeitTest::dateDiffZaehltSekundengrenzen()
-{
-    QFETCH(double, vorlauf);
-    QFETCH(double, dauer);
-    QFETCH(qint64, sekunden);
-    fakes::ManualClock uhr;
-    uhr.advance(vorlauf);
-    const ui::Zeitpunkt a = uhr.Now();
-    uhr.advance(dauer);
-    QCOMPARE(qint64(ui::DateDiffSeconds(a, uhr.Now())), sekunden);
-}
+    void integerSaettigt()
+    {
+        QFETCH(int, start);
+        QFETCH(int, delta);
+        QFETCH(int, erwartet);
 
-void LaufzeitTest::uhrSprungAendertDauerNicht_data()
-{
-    QTest::addColumn<double>("sprung");
-    QTest::addColumn<double>("dauer");
-    QTest::addColumn<qint64>("sekunden");
-    QTest::newRow("eine Stunde vor") << 3600.0 << 10.0 << qint64(10);
-    QTest::newRow("eine Stunde zurück") << -3600.0 << 10.0 << qint64(10);
-    QTest::newRow("eine Stunde vor, 0,5 s") << 3600.0 << 0.5 << qint64(0);
-    // Half a second that would push the wall clock over the next boundary.
-    QTest::newRow("halbe Sekunde vor") << 0.5 << 0.5 << qint64(0);
-    QTest::newRow("zwölf Minuten, Stunde zurück") << -3600.0 << 720.0 << qint64(720);
-}
+        ui::Integer a = start;
+        a += delta;
+        QCOMPARE(int(a), erwartet);
 
-void LaufzeitTest::uhrSprungAendertDauerNicht()
-{
-    QFETCH(double, sprung);
-    QFETCH(double, dauer);
-    QFETCH(qint64, sekunden);
-    fakes::ManualClock uhr;
-    const ui::Zeitpunkt a = uhr.Now();
-    uhr.advance(dauer / 2);
-    uhr.jumpWall(sprung);
-    uhr.advance(dauer / 2);
-    QCOMPARE(qint64(ui::DateDiffSeconds(a, uhr.Now())), sekunden);
-}
+        ui::Integer b = start;
+        b -= -delta;
+        QCOMPARE(int(b), erwartet);
 
-// ---- timers -------------------------------------------------------------
+        QCOMPARE(int(ui::Integer(start) + ui::Integer(delta)), erwartet);
+        QCOMPARE(int(ui::Integer(start) - ui::Integer(-delta)), erwartet);
+        // Construction from an out-of-range int clamps too.
+        QCOMPARE(int(ui::Integer(start + delta)), erwartet);
+    }
 
-void LaufzeitTest::timerIntervall()
-{
-    QObject owner;
-    ui::Timer t(&owner);
-    int ticks = 0;
-    t.onTick([&] { ++ticks; });
-    QVERIFY(!t.isTicking());
+    void proMinuteBleibtImFeld_data()
+    {
+        QTest::addColumn<long long>("minute");
+        QTest::addColumn<int>("feld");
+        QTest::newRow("erste Minute") << 0LL << 0;
+        QTest::newRow("zwölfte Minute") << 11LL << 11;
+        QTest::newRow("nach 720 s") << 12LL << 12;
+        QTest::newRow("weit danach") << 13LL << 12;
+        QTest::newRow("sehr weit danach") << 1'000'000'000'000LL << 12;
+        QTest::newRow("vor dem Start") << -1LL << 0;
+    }
 
-    t.setInterval(20);
-    QVERIFY(t.isTicking());
-    QCOMPARE(t.interval(), 20);
-    QTRY_VERIFY(ticks >= 3);
+    void proMinuteBleibtImFeld()
+    {
+        QFETCH(long long, minute);
+        QFETCH(int, feld);
+        Spielstand s;
+        s.ProMinuteAt(minute) += 1;
+        for (int i = 0; i < 13; ++i) QCOMPARE(int(s.ProMinute[std::size_t(i)]), i == feld ? 1 : 0);
+    }
 
-    t.setInterval(0);
-    QVERIFY(!t.isTicking());
-    QCOMPARE(t.interval(), 0);
-    const int stand = ticks;
-    QTest::qWait(100);
-    QCOMPARE(ticks, stand);
+    // ---- date and time --------------------------------------------------
 
-    t.setInterval(-5);
-    QVERIFY(!t.isTicking());
-    QCOMPARE(t.interval(), 0);
+    void dateDiffZaehltSekundengrenzen_data()
+    {
+        QTest::addColumn<QDate>("tag");
+        QTest::addColumn<QTime>("start");
+        QTest::addColumn<double>("dauer");
+        QTest::addColumn<qint64>("sekunden");
+        const QDate tag(2026, 12, 8);
+        QTest::newRow("0,25 bis 0,75") << tag << QTime(10, 0, 0, 250) << 0.5 << qint64(0);
+        QTest::newRow("0,9 bis 1,1") << tag << QTime(10, 0, 0, 900) << 0.2 << qint64(1);
+        QTest::newRow("0,25 bis 0,99") << tag << QTime(10, 0, 0, 250) << 0.74 << qint64(0);
+        QTest::newRow("0,25 bis 1,01") << tag << QTime(10, 0, 0, 250) << 0.76 << qint64(1);
+        QTest::newRow("0,9 bis 1,8") << tag << QTime(10, 0, 0, 900) << 0.9 << qint64(1);
+        QTest::newRow("0,9 bis 2,1") << tag << QTime(10, 0, 0, 900) << 1.2 << qint64(2);
+        QTest::newRow("drei ganze Sekunden") << tag << QTime(10, 0, 0, 250) << 3.0 << qint64(3);
+        QTest::newRow("kurz vor 720 s") << tag << QTime(10, 0, 0, 250) << 719.5 << qint64(719);
+        QTest::newRow("720 s") << tag << QTime(10, 0, 0, 250) << 720.0 << qint64(720);
+        QTest::newRow("keine Zeit") << tag << QTime(10, 0, 0, 250) << 0.0 << qint64(0);
+        // Starts on a whole second. At 10:00:05 on 8 December 2026 and 00:00:07 on
+        // 1 January 2000 a day count times 86400 lands just below the whole second.
+        QTest::newRow("8.12.2026 10:00:05,000 + 2,5 s") << tag << QTime(10, 0, 5) << 2.5 << qint64(2);
+        QTest::newRow("8.12.2026 10:00:05,000 + 719,5 s") << tag << QTime(10, 0, 5) << 719.5 << qint64(719);
+        QTest::newRow("8.12.2026 10:00:05,000 + 0,999 s") << tag << QTime(10, 0, 5) << 0.999 << qint64(0);
+        QTest::newRow("1.1.2000 00:00:07,000 + 2,5 s") << QDate(2000, 1, 1) << QTime(0, 0, 7) << 2.5 << qint64(2);
+        QTest::newRow("8.12.2026 10:00:00,000 + 2,5 s") << tag << QTime(10, 0, 0) << 2.5 << qint64(2);
+        QTest::newRow("29.2.2024 23:59:59,000 + 1 s") << QDate(2024, 2, 29) << QTime(23, 59, 59) << 1.0 << qint64(1);
+        QTest::newRow("10:00:05,999 + 2,5 s") << tag << QTime(10, 0, 5, 999) << 2.5 << qint64(3);
+        QTest::newRow("10:00:05,999 + 0,001 s") << tag << QTime(10, 0, 5, 999) << 0.001 << qint64(1);
+        QTest::newRow("10:00:05,001 + 2,5 s") << tag << QTime(10, 0, 5, 1) << 2.5 << qint64(2);
+        QTest::newRow("10:00:05,001 + 2,999 s") << tag << QTime(10, 0, 5, 1) << 2.999 << qint64(3);
+    }
 
-    t.setInterval(30);
-    QVERIFY(t.isTicking());
-    t.setInterval(40);
-    QCOMPARE(t.interval(), 40);
-    QTRY_VERIFY(ticks > stand);
-}
+    void dateDiffZaehltSekundengrenzen()
+    {
+        QFETCH(QDate, tag);
+        QFETCH(QTime, start);
+        QFETCH(double, dauer);
+        QFETCH(qint64, sekunden);
+        fakes::ManualClock uhr;
+        uhr.stellen(tag, start);
+        const ui::Zeitpunkt a = uhr.Now();
+        uhr.advance(dauer);
+        QCOMPARE(qint64(ui::DateDiffSeconds(a, uhr.Now())), sekunden);
+    }
 
-void LaufzeitTest::timerGleichesIntervallStartetNichtNeu()
-{
-    QObject owner;
-    ui::Timer t(&owner);
-    int ticks = 0;
-    t.onTick([&] { ++ticks; });
-    // Written again every 10 ms: a restart each time would never let a 200 ms tick through.
-    t.setInterval(200);
-    QElapsedTimer uhr;
-    uhr.start();
-    while (uhr.elapsed() < 1000) {
+    void uhrSprungAendertDauerNicht_data()
+    {
+        QTest::addColumn<double>("sprung");
+        QTest::addColumn<double>("dauer");
+        QTest::addColumn<qint64>("sekunden");
+        QTest::newRow("eine Stunde vor") << 3600.0 << 10.0 << qint64(10);
+        QTest::newRow("eine Stunde zurück") << -3600.0 << 10.0 << qint64(10);
+        QTest::newRow("eine Stunde vor, 0,5 s") << 3600.0 << 0.5 << qint64(0);
+        // Half a second that would push the wall clock over the next boundary.
+        QTest::newRow("halbe Sekunde vor") << 0.5 << 0.5 << qint64(0);
+        QTest::newRow("zwölf Minuten, Stunde zurück") << -3600.0 << 720.0 << qint64(720);
+    }
+
+    void uhrSprungAendertDauerNicht()
+    {
+        QFETCH(double, sprung);
+        QFETCH(double, dauer);
+        QFETCH(qint64, sekunden);
+        fakes::ManualClock uhr;
+        const ui::Zeitpunkt a = uhr.Now();
+        uhr.advance(dauer / 2);
+        uhr.jumpWall(sprung);
+        uhr.advance(dauer / 2);
+        QCOMPARE(qint64(ui::DateDiffSeconds(a, uhr.Now())), sekunden);
+    }
+
+    // ---- timers ---------------------------------------------------------
+
+    void timerIntervall()
+    {
+        QObject owner;
+        ui::Timer t(&owner);
+        int ticks = 0;
+        t.onTick([&] { ++ticks; });
+        QVERIFY(!t.isTicking());
+
+        t.setInterval(20);
+        QVERIFY(t.isTicking());
+        QCOMPARE(t.interval(), 20);
+        QTRY_VERIFY(ticks >= 3);
+
+        t.setInterval(0);
+        QVERIFY(!t.isTicking());
+        QCOMPARE(t.interval(), 0);
+        const int stand = ticks;
+        QTest::qWait(100);
+        QCOMPARE(ticks, stand);
+
+        t.setInterval(-5);
+        QVERIFY(!t.isTicking());
+        QCOMPARE(t.interval(), 0);
+
+        t.setInterval(30);
+        QVERIFY(t.isTicking());
+        t.setInterval(40);
+        QCOMPARE(t.interval(), 40);
+        QTRY_VERIFY(ticks > stand);
+    }
+
+    void timerGleichesIntervallStartetNichtNeu()
+    {
+        QObject owner;
+        ui::Timer t(&owner);
+        int ticks = 0;
+        t.onTick([&] { ++ticks; });
+        // Written again every 10 ms: a restart each time would never let a 200 ms tick through.
         t.setInterval(200);
-        QTest::qWait(10);
-    }
-    QVERIFY2(ticks >= 2, qPrintable(QString::number(ticks)));
-}
-
-void LaufzeitTest::timerTickWaehrendHandlerWirdVerworfen()
-{
-    QObject owner;
-    ui::Timer t(&owner);
-    int eintritte = 0;
-    int gleichzeitig = 0, hoechstens = 0;
-    t.onTick([&] {
-        ++eintritte;
-        hoechstens = std::max(hoechstens, ++gleichzeitig);
-        if (eintritte == 1) {
-            // As inside a message box: events, and so ticks, go on meanwhile.
-            QEventLoop loop;
-            QTimer::singleShot(200, &loop, &QEventLoop::quit);
-            t.tick();  // a tick delivered by hand is dropped as well
-            loop.exec();
-            QCOMPARE(eintritte, 1);
+        QElapsedTimer uhr;
+        uhr.start();
+        while (uhr.elapsed() < 1000) {
+            t.setInterval(200);
+            QTest::qWait(10);
         }
-        --gleichzeitig;
-    });
-    t.setInterval(20);
-    QTRY_VERIFY(eintritte >= 3);
-    QCOMPARE(hoechstens, 1);
-    t.setInterval(0);
-}
+        QVERIFY2(ticks >= 2, qPrintable(QString::number(ticks)));
+    }
 
-// ---- check box ----------------------------------------------------------
+    void timerTickWaehrendHandlerWirdVerworfen()
+    {
+        QObject owner;
+        ui::Timer t(&owner);
+        int eintritte = 0;
+        int gleichzeitig = 0, hoechstens = 0;
+        t.onTick([&] {
+            ++eintritte;
+            hoechstens = std::max(hoechstens, ++gleichzeitig);
+            if (eintritte == 1) {
+                // As inside a message box: events, and so ticks, go on meanwhile.
+                QEventLoop loop;
+                QTimer::singleShot(200, &loop, &QEventLoop::quit);
+                t.tick();  // a tick delivered by hand is dropped as well
+                loop.exec();
+                QCOMPARE(eintritte, 1);
+            }
+            --gleichzeitig;
+        });
+        t.setInterval(20);
+        QTRY_VERIFY(eintritte >= 3);
+        QCOMPARE(hoechstens, 1);
+        t.setInterval(0);
+    }
 
-void LaufzeitTest::checkBoxWertUndAenderung_data()
-{
-    QTest::addColumn<int>("von");
-    QTest::addColumn<int>("nach");
-    QTest::addColumn<int>("meldungen");
-    QTest::newRow("0 bleibt 0") << 0 << 0 << 0;
-    QTest::newRow("0 nach 1") << 0 << 1 << 1;
-    QTest::newRow("1 bleibt 1") << 1 << 1 << 0;
-    QTest::newRow("1 nach 0") << 1 << 0 << 1;
-    QTest::newRow("0 nach 2") << 0 << 2 << 1;
-    QTest::newRow("2 bleibt 2") << 2 << 2 << 0;
-    QTest::newRow("2 nach 1") << 2 << 1 << 1;
-    QTest::newRow("1 nach 2") << 1 << 2 << 1;
-    QTest::newRow("2 nach 0") << 2 << 0 << 1;
-}
+    // ---- check box ------------------------------------------------------
 
-void LaufzeitTest::checkBoxWertUndAenderung()
-{
-    QFETCH(int, von);
-    QFETCH(int, nach);
-    QFETCH(int, meldungen);
-    QWidget parent;
-    ui::CheckBox box(QStringLiteral("Immer neu mischen?"), &parent);
-    QCOMPARE(box.value(), 0);
-    box.setValue(von);
-    QCOMPARE(box.value(), von);
-    QSignalSpy spy(&box, &ui::CheckBox::changed);
-    box.setValue(nach);
-    QCOMPARE(box.value(), nach);
-    QCOMPARE(spy.count(), meldungen);
-}
+    void checkBoxWertUndAenderung_data()
+    {
+        QTest::addColumn<int>("von");
+        QTest::addColumn<int>("nach");
+        QTest::addColumn<int>("meldungen");
+        // A write of the value the box has is no change and reports none.
+        const struct {
+            int von, nach, meldungen;
+        } faelle[] = {{0, 0, 0}, {0, 1, 1}, {1, 1, 0}, {1, 0, 1}, {0, 2, 1},
+                      {2, 2, 0}, {2, 1, 1}, {1, 2, 1}, {2, 0, 1}};
+        for (const auto& f : faelle) QTest::addRow("%d nach %d", f.von, f.nach) << f.von << f.nach << f.meldungen;
+    }
 
-void LaufzeitTest::checkBoxKlickDesSpielers()
-{
-    QWidget parent;
-    ui::CheckBox box(QStringLiteral("Immer neu mischen?"), &parent);
-    box.setGeometry(0, 0, 153, 17);
-    parent.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&parent));
-    QSignalSpy spy(&box, &ui::CheckBox::changed);
-    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 8));
-    QCOMPARE(box.value(), 1);
-    QCOMPARE(spy.count(), 1);
-    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 8));
-    QCOMPARE(box.value(), 0);
-    QCOMPARE(spy.count(), 2);
-}
+    void checkBoxWertUndAenderung()
+    {
+        QFETCH(int, von);
+        QFETCH(int, nach);
+        QFETCH(int, meldungen);
+        QWidget parent;
+        ui::CheckBox box(QStringLiteral("Immer neu mischen?"), &parent);
+        QCOMPARE(box.value(), 0);
+        box.setValue(von);
+        QCOMPARE(box.value(), von);
+        QSignalSpy spy(&box, &QCheckBox::stateChanged);
+        box.setValue(nach);
+        QCOMPARE(box.value(), nach);
+        QCOMPARE(spy.count(), meldungen);
+    }
 
-// ---- window size --------------------------------------------------------
+    void checkBoxKlickDesSpielers()
+    {
+        QWidget parent;
+        ui::CheckBox box(QStringLiteral("Immer neu mischen?"), &parent);
+        box.setGeometry(0, 0, 153, 17);
+        parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        QSignalSpy spy(&box, &QCheckBox::stateChanged);
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 8));
+        QCOMPARE(box.value(), 1);
+        QCOMPARE(spy.count(), 1);
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 8));
+        QCOMPARE(box.value(), 0);
+        QCOMPARE(spy.count(), 2);
+    }
 
-void LaufzeitTest::formAussengroesse()
-{
-    ui::Form f;
-    f.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    // ---- window size ----------------------------------------------------
 
-    f.setOuterHeightTwips(9600);
-    f.setOuterWidthTwips(12000);
-    QTRY_COMPARE(f.frameGeometry().size(), QSize(800, 640));
-    QCOMPARE(f.outerWidthTwips(), 12000.0);
-    QCOMPARE(f.outerHeightTwips(), 9600.0);
+    void formAussengroesse()
+    {
+        ui::Form f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
 
-    // One side alone leaves the other as it is; twips round to whole pixels.
-    f.setOuterWidthTwips(9001);
-    QTRY_COMPARE(f.frameGeometry().size(), QSize(600, 640));
-    f.setOuterHeightTwips(7013);
-    QTRY_COMPARE(f.frameGeometry().size(), QSize(600, 468));
-    QCOMPARE(f.outerWidthTwips(), 9000.0);
-}
+        f.setOuterHeightTwips(9600);
+        f.setOuterWidthTwips(12000);
+        QTRY_COMPARE(f.frameGeometry().size(), QSize(800, 640));
+        QCOMPARE(f.outerWidthTwips(), 12000.0);
+        QCOMPARE(f.outerHeightTwips(), 9600.0);
 
-void LaufzeitTest::formGroesseVorDemZeigenUndNachMaximiert()
-{
-    // As Form_Load does: the size is set before the frame is known.
-    ui::Form f;
-    f.setWindowStateValue(0);
-    f.setOuterHeightTwips(9600);
-    f.setOuterWidthTwips(12000);
-    f.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f));
-    QTRY_COMPARE(f.frameGeometry().size(), QSize(800, 640));
-    QCOMPARE(f.windowStateValue(), 0);
+        // One side alone leaves the other as it is; twips round to whole pixels.
+        f.setOuterWidthTwips(9001);
+        QTRY_COMPARE(f.frameGeometry().size(), QSize(600, 640));
+        f.setOuterHeightTwips(7013);
+        QTRY_COMPARE(f.frameGeometry().size(), QSize(600, 468));
+        QCOMPARE(f.outerWidthTwips(), 9000.0);
+    }
 
-    f.setWindowStateValue(2);
-    QTRY_COMPARE(f.windowStateValue(), 2);
-    QVERIFY(f.isMaximized());
+    void formGroesseVorDemZeigenUndNachMaximiert()
+    {
+        // As Form_Load does: the size is set before the frame is known.
+        ui::Form f;
+        f.setWindowState(Qt::WindowNoState);
+        f.setOuterHeightTwips(9600);
+        f.setOuterWidthTwips(12000);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QTRY_COMPARE(f.frameGeometry().size(), QSize(800, 640));
+        QVERIFY(!f.isMaximized() && !f.isMinimized());
 
-    // As every run start does: normal state, then the size again.
-    f.setWindowStateValue(0);
-    f.setOuterHeightTwips(9600);
-    f.setOuterWidthTwips(12000);
-    QTRY_COMPARE(f.windowStateValue(), 0);
-    QVERIFY(!f.isMaximized());
-    QTRY_COMPARE(f.frameGeometry().size(), QSize(800, 640));
+        f.setWindowState(Qt::WindowMaximized);
+        QTRY_VERIFY(f.isMaximized());
+        QVERIFY(f.isMaximized());
 
-    // A player's own resize is not undone behind his back.
-    f.resize(500, 400);
-    QTest::qWait(50);
-    QCOMPARE(f.size(), QSize(500, 400));
-}
+        // As every run start does: normal state, then the size again.
+        f.setWindowState(Qt::WindowNoState);
+        f.setOuterHeightTwips(9600);
+        f.setOuterWidthTwips(12000);
+        QTRY_VERIFY(!f.isMaximized() && !f.isMinimized());
+        QVERIFY(!f.isMaximized());
+        QTRY_COMPARE(f.frameGeometry().size(), QSize(800, 640));
+
+        // A player's own resize is not undone behind his back.
+        f.resize(500, 400);
+        QTest::qWait(50);
+        QCOMPARE(f.size(), QSize(500, 400));
+    }
+};
 
 QTEST_MAIN(LaufzeitTest)
 #include "test_laufzeit.moc"

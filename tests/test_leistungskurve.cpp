@@ -263,7 +263,7 @@ void LeistungskurveTest::einfacherLauf()
     };
     QVERIFY(zeigen(w));
     QVERIFY(!w.Kurve->isVisibleTo(&w));
-    einfachStarten(w, Start::GleichRunter);
+    einfachStarten(w, &GleicheZahlenRunter);
     for (int z = 1; z <= 50; ++z) {
         s.uhr.advance(z == 1 ? 3.0 : 1.2);
         if (z == 2) s.fehler();
@@ -332,7 +332,7 @@ void LeistungskurveTest::ausdauerlauf()
                             "Mittel: 5,0 Zahlen je Minute. "
                             "Minuten 1 bis 3: 16,7, Minuten 10 bis 12: 3,3 je Minute (-80,0 %). "
                             "Beste Minute (Rahmen): 1. mit 30 Zahlen."));
-    QCOMPARE(w.Label1->caption(), ausdauerText(0, Minuten{30, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 10}));
+    QCOMPARE(w.Label1->caption(), ausdauerText(0, {30, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 10}, 60));
     QVERIFY(!w.Kurve->isVisibleTo(&w));
 
     // Bars on their minute's line of the results text, 30 : 20 : 0 : 10 long.

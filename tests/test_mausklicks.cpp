@@ -1,16 +1,25 @@
 // Play with the mouse on the real widgets of a shown window.
 #include <QTest>
 
-#include "tests/support/Spielhilfe.h"
+#include "tests/support/SpielTest.h"
 
 using namespace spielhilfe;
 
 namespace {
 // A click as the window system delivers it: at a point of the window, so that
 // it reaches whatever widget lies there.
-QPoint mitte(const Flinkblick& w, const QWidget* c) { return c->mapTo(&w, c->rect().center()); }
-void klick(Flinkblick& w, QPoint p) { QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, p); }
-void klick(Flinkblick& w, const QWidget* c) { klick(w, mitte(w, c)); }
+QPoint mitte(const Flinkblick& w, const QWidget* c)
+{
+    return c->mapTo(&w, c->rect().center());
+}
+void klick(Flinkblick& w, QPoint p)
+{
+    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, p);
+}
+void klick(Flinkblick& w, const QWidget* c)
+{
+    klick(w, mitte(w, c));
+}
 
 // A point of the window that no visible control covers.
 QPoint leereStelle(const Flinkblick& w)
@@ -22,167 +31,137 @@ QPoint leereStelle(const Flinkblick& w)
 }
 }  // namespace
 
-class Mausklicks : public QObject {
+class Mausklicks : public SpielTest {
     Q_OBJECT
+public:
+    Mausklicks() : SpielTest(true) {}
+
 private slots:
-    void init();
-    void cleanup();
-    void ganzerLauf_data();
-    void ganzerLauf();
-    void doppelklickZaehltEinmal_data();
-    void doppelklickZaehltEinmal();
-    void klickAufLeereStellen();
-    void losgelassenNebenDemLabel();
-    void nurDieLinkeTasteKlickt();
-
-private:
-    std::unique_ptr<fakes::Spiel> s_;
-};
-
-void Mausklicks::init()
-{
-    s_ = std::make_unique<fakes::Spiel>();
-    QVERIFY(zeigen(s_->w()));
-}
-
-void Mausklicks::cleanup() { s_.reset(); }
-
-void Mausklicks::ganzerLauf_data()
-{
-    QTest::addColumn<int>("knopf");  // 0 StartBtn, 1 GleichRunterStartBtn
-    QTest::addColumn<bool>("fenster");  // through the window, or sent to the widget
-    QTest::newRow("Bunte Zahlen, vorwärts, am Widget") << 0 << false;
-    QTest::newRow("Gleiche Zahlen, rückwärts, am Widget") << 1 << false;
-    QTest::newRow("Bunte Zahlen, vorwärts, über das Fenster") << 0 << true;
-    QTest::newRow("Gleiche Zahlen, rückwärts, über das Fenster") << 1 << true;
-}
-
-void Mausklicks::ganzerLauf()
-{
-    QFETCH(int, knopf);
-    QFETCH(bool, fenster);
-    fakes::Spiel& s = *s_;
-    Flinkblick& w = s.w();
-    const auto drueck = [&](QWidget* c) {
-        if (fenster)
-            klick(w, c);
-        else
-            QTest::mouseClick(c, Qt::LeftButton);
-    };
-    klick(w, w.EinfachAusdauer[1]->mapTo(&w, QPoint(8, w.EinfachAusdauer[1]->height() / 2)));
-    QVERIFY(w.EinfachAusdauer[1]->value());
-    drueck(knopf == 0 ? w.StartBtn : w.GleichRunterStartBtn);
-    QCOMPARE(sichtbaresMenue(w), 0);
-    QCOMPARE(sichtbareZahlen(w), 50);
-
-    // A wrong number first, then every sought number in turn.
-    const int falsch = knopf == 0 ? 10 : 3;
-    drueck(w.Zahllbl[falsch]);
-    QCOMPARE(s.meldung.texts, QStringList{knopf == 0 ? "Gesuchte Zahl = 1" : "Gesuchte Zahl = 50"});
-    for (int z = 1; z <= 50; ++z) {
-        const int i = (knopf == 0 ? z : 51 - z) - 1;
-        QVERIFY(w.Zahllbl[i]->isVisible());
-        drueck(w.Zahllbl[i]);
-        if (z < 50) QCOMPARE(int(w.Zaehler), z + 1);
+    void ganzerLauf_data()
+    {
+        QTest::addColumn<int>("knopf");     // 0 StartBtn, 1 GleichRunterStartBtn
+        QTest::addColumn<bool>("fenster");  // through the window, or sent to the widget
+        QTest::newRow("Bunte Zahlen, vorwärts, am Widget") << 0 << false;
+        QTest::newRow("Gleiche Zahlen, rückwärts, am Widget") << 1 << false;
+        QTest::newRow("Bunte Zahlen, vorwärts, über das Fenster") << 0 << true;
+        QTest::newRow("Gleiche Zahlen, rückwärts, über das Fenster") << 1 << true;
     }
-    QCOMPARE(s.meldung.texts.mid(1), (QStringList{Alle, Bitte}));
-    QCOMPARE(w.Label1->caption(), QStringLiteral("Fehlversuche: 1\r\nZeit = 0:0"));
-    QCOMPARE(sichtbaresMenue(w), 9);
-    QVERIFY(w.StartBtn->isVisible());
-}
 
-// The second click of a double click is no click of its own: it neither finds
-// the next number nor counts as a miss.
-void Mausklicks::doppelklickZaehltEinmal_data()
-{
-    QTest::addColumn<bool>("fenster");
-    // Sent to the label as a double click arrives at a widget: press, release,
-    // double click, release. (QTest::mouseDClick on a widget sends the middle
-    // event alone, which no mouse produces.)
-    QTest::newRow("am Label") << false;
-    // Two presses the window system turns into a double click.
-    QTest::newRow("über das Fenster") << true;
-}
+    void ganzerLauf()
+    {
+        QFETCH(int, knopf);
+        QFETCH(bool, fenster);
+        const auto drueck = [&](QWidget* c) {
+            if (fenster)
+                klick(w(), c);
+            else
+                QTest::mouseClick(c, Qt::LeftButton);
+        };
+        klick(w(), w().EinfachAusdauer[1]->mapTo(&w(), QPoint(8, w().EinfachAusdauer[1]->height() / 2)));
+        QVERIFY(w().EinfachAusdauer[1]->isChecked());
+        drueck(knopf == 0 ? w().StartBtn : w().GleichRunterStartBtn);
+        QCOMPARE(sichtbaresMenue(w()), 0);
+        QCOMPARE(sichtbareZahlen(w()), 50);
 
-void Mausklicks::doppelklickZaehltEinmal()
-{
-    QFETCH(bool, fenster);
-    fakes::Spiel& s = *s_;
-    Flinkblick& w = s.w();
-    const auto doppel = [&](ui::Label* l) {
-        if (fenster)
-            QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, mitte(w, l));
-        else {
-            QTest::mousePress(l, Qt::LeftButton);
-            QTest::mouseRelease(l, Qt::LeftButton);
-            QTest::mouseDClick(l, Qt::LeftButton);
-            QTest::mouseRelease(l, Qt::LeftButton);
+        // A wrong number first, then every sought number in turn.
+        const int falsch = knopf == 0 ? 10 : 3;
+        drueck(w().Zahllbl[falsch]);
+        QCOMPARE(s().meldung.texts, QStringList{knopf == 0 ? "Gesuchte Zahl = 1" : "Gesuchte Zahl = 50"});
+        for (int z = 1; z <= 50; ++z) {
+            const int i = (knopf == 0 ? z : 51 - z) - 1;
+            QVERIFY(w().Zahllbl[i]->isVisible());
+            drueck(w().Zahllbl[i]);
+            if (z < 50) QCOMPARE(int(w().stand().Zaehler), z + 1);
         }
-    };
-    klick(w, w.Gleiche_Zahlen);
-    doppel(w.Zahllbl[0]);
-    QCOMPARE(int(w.Zaehler), 2);
-    QCOMPARE(s.meldung.texts, QStringList{});
-    QCOMPARE(int(w.Fehlversuche), 0);
-    doppel(w.Zahllbl[1]);
-    doppel(w.Zahllbl[0]);
-    QCOMPARE(int(w.Zaehler), 3);
-    QCOMPARE(s.meldung.texts, QStringList{"Gesuchte Zahl = 3"});
-}
+        QCOMPARE(s().meldung.texts.mid(1), (QStringList{Alle, Bitte}));
+        QCOMPARE(w().Label1->caption(), QStringLiteral("Fehlversuche: 1\r\nZeit = 0:0"));
+        QCOMPARE(sichtbaresMenue(w()), 9);
+        QVERIFY(w().StartBtn->isVisible());
+    }
 
-void Mausklicks::klickAufLeereStellen()
-{
-    fakes::Spiel& s = *s_;
-    Flinkblick& w = s.w();
-    const QPoint imMenue = leereStelle(w);
-    QVERIFY(imMenue.x() >= 0);
-    klick(w, imMenue);
-    QCOMPARE(sichtbaresMenue(w), 9);
-    QCOMPARE(int(w.Zaehler), 0);
+    // The second click of a double click is no click of its own: it neither finds
+    // the next number nor counts as a miss.
+    void doppelklickZaehltEinmal_data()
+    {
+        // Sent to the label as a double click arrives at a widget: press, release,
+        // double click, release (QTest::mouseDClick on a widget sends the middle
+        // event alone, which no mouse produces); or two presses the window
+        // system turns into a double click.
+        jaNein("fenster", "am Label", "über das Fenster");
+    }
 
-    klick(w, w.BuntRunterStartBtn);
-    const QPoint imSpiel = leereStelle(w);
-    QVERIFY(imSpiel.x() >= 0);
-    for (int i = 0; i < 3; ++i) klick(w, imSpiel);
-    QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, imSpiel);
-    QCOMPARE(int(w.Zaehler), 1);
-    QCOMPARE(s.meldung.texts, QStringList{});
-    QCOMPARE(int(w.Fehlversuche), 0);
-    QCOMPARE(sichtbareZahlen(w), 50);
-}
+    void doppelklickZaehltEinmal()
+    {
+        QFETCH(bool, fenster);
+        const auto doppel = [&](ui::Label* l) {
+            if (fenster)
+                QTest::mouseDClick(w().windowHandle(), Qt::LeftButton, {}, mitte(w(), l));
+            else {
+                QTest::mousePress(l, Qt::LeftButton);
+                QTest::mouseRelease(l, Qt::LeftButton);
+                QTest::mouseDClick(l, Qt::LeftButton);
+                QTest::mouseRelease(l, Qt::LeftButton);
+            }
+        };
+        klick(w(), w().Gleiche_Zahlen);
+        doppel(w().Zahllbl[0]);
+        QCOMPARE(int(w().stand().Zaehler), 2);
+        QCOMPARE(s().meldung.texts, QStringList{});
+        QCOMPARE(int(w().fehlversuche()), 0);
+        doppel(w().Zahllbl[1]);
+        doppel(w().Zahllbl[0]);
+        QCOMPARE(int(w().stand().Zaehler), 3);
+        QCOMPARE(s().meldung.texts, QStringList{"Gesuchte Zahl = 3"});
+    }
 
-// Pressed on the sought label but released beside it: no click.
-void Mausklicks::losgelassenNebenDemLabel()
-{
-    fakes::Spiel& s = *s_;
-    Flinkblick& w = s.w();
-    klick(w, w.StartBtn);
-    ui::Label* l = w.Zahllbl[0];
-    QTest::mousePress(l, Qt::LeftButton);
-    QTest::mouseRelease(l, Qt::LeftButton, {}, QPoint(l->width() + 5, l->height() / 2));
-    QCOMPARE(int(w.Zaehler), 1);
-    QCOMPARE(s.meldung.texts, QStringList{});
-    QTest::mouseClick(l, Qt::LeftButton);
-    QCOMPARE(int(w.Zaehler), 2);
-}
+    void klickAufLeereStellen()
+    {
+        const QPoint imMenue = leereStelle(w());
+        QVERIFY(imMenue.x() >= 0);
+        klick(w(), imMenue);
+        QCOMPARE(sichtbaresMenue(w()), 9);
+        QCOMPARE(int(w().stand().Zaehler), 0);
 
-// Right and middle button clicks are no clicks, neither hit nor miss; nor does a
-// left release end a press of another button.
-void Mausklicks::nurDieLinkeTasteKlickt()
-{
-    fakes::Spiel& s = *s_;
-    Flinkblick& w = s.w();
-    klick(w, w.StartBtn);
-    ui::Label* gesucht = w.Zahllbl[0];
-    QTest::mouseClick(gesucht, Qt::RightButton);
-    QTest::mouseClick(w.Zahllbl[7], Qt::MiddleButton);
-    QTest::mousePress(gesucht, Qt::RightButton);
-    QTest::mouseRelease(gesucht, Qt::LeftButton);
-    QCOMPARE(int(w.Zaehler), 1);
-    QCOMPARE(s.meldung.texts, QStringList{});
-    QTest::mouseClick(gesucht, Qt::LeftButton);
-    QCOMPARE(int(w.Zaehler), 2);
-}
+        klick(w(), w().BuntRunterStartBtn);
+        const QPoint imSpiel = leereStelle(w());
+        QVERIFY(imSpiel.x() >= 0);
+        for (int i = 0; i < 3; ++i) klick(w(), imSpiel);
+        QTest::mouseDClick(w().windowHandle(), Qt::LeftButton, {}, imSpiel);
+        QCOMPARE(int(w().stand().Zaehler), 1);
+        QCOMPARE(s().meldung.texts, QStringList{});
+        QCOMPARE(int(w().fehlversuche()), 0);
+        QCOMPARE(sichtbareZahlen(w()), 50);
+    }
+
+    // Pressed on the sought label but released beside it: no click.
+    void losgelassenNebenDemLabel()
+    {
+        klick(w(), w().StartBtn);
+        ui::Label* l = w().Zahllbl[0];
+        QTest::mousePress(l, Qt::LeftButton);
+        QTest::mouseRelease(l, Qt::LeftButton, {}, QPoint(l->width() + 5, l->height() / 2));
+        QCOMPARE(int(w().stand().Zaehler), 1);
+        QCOMPARE(s().meldung.texts, QStringList{});
+        QTest::mouseClick(l, Qt::LeftButton);
+        QCOMPARE(int(w().stand().Zaehler), 2);
+    }
+
+    // Right and middle button clicks are no clicks, neither hit nor miss; nor does a
+    // left release end a press of another button.
+    void nurDieLinkeTasteKlickt()
+    {
+        klick(w(), w().StartBtn);
+        ui::Label* gesucht = w().Zahllbl[0];
+        QTest::mouseClick(gesucht, Qt::RightButton);
+        QTest::mouseClick(w().Zahllbl[7], Qt::MiddleButton);
+        QTest::mousePress(gesucht, Qt::RightButton);
+        QTest::mouseRelease(gesucht, Qt::LeftButton);
+        QCOMPARE(int(w().stand().Zaehler), 1);
+        QCOMPARE(s().meldung.texts, QStringList{});
+        QTest::mouseClick(gesucht, Qt::LeftButton);
+        QCOMPARE(int(w().stand().Zaehler), 2);
+    }
+};
 
 QTEST_MAIN(Mausklicks)
 #include "test_mausklicks.moc"

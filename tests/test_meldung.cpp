@@ -5,141 +5,134 @@
 #include <QtTest>
 
 #include "tests/support/Kasten.h"
-#include "tests/support/Spielhilfe.h"
+#include "tests/support/SpielTest.h"
 
 using kasten::KastenBeobachter;
 
-class MeldungTest : public QObject {
+class MeldungTest : public SpielTest {
     Q_OBJECT
 
 private slots:
-    void fehlklickWartetAufDieMeldung_data();
-    void fehlklickWartetAufDieMeldung();
-    void qtKastenMitEinemOkKnopf();
-    void shutDownSchliesstUndSchweigt();
-    void fensterSchliessenBeendetWartendenHandler();
+    void qtKastenMitEinemOkKnopf()
+    {
+        QWidget fenster;
+        QVERIFY(spielhilfe::zeigen(fenster));
+        ui::QtMessageBox meldung;
+        meldung.setParent(&fenster);
+
+        KastenBeobachter b;
+        QString titel, inhalt;
+        int knoepfe = -1;
+        QMessageBox::StandardButton knopf = QMessageBox::NoButton;
+        QMessageBox::Icon symbol = QMessageBox::Warning;
+        bool modal = false;
+        QWidget* eltern = nullptr;
+        b.mitKasten = [&](QMessageBox* box) {
+            titel = box->windowTitle();
+            inhalt = box->text();
+            knoepfe = int(box->buttons().size());
+            knopf = box->buttons().isEmpty() ? QMessageBox::NoButton : box->standardButton(box->buttons().first());
+            symbol = box->icon();
+            modal = box->isModal();
+            eltern = box->parentWidget();
+            if (!box->buttons().isEmpty()) QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
+        };
+        b.warten();
+        meldung.MsgBox(spielhilfe::Bitte);
+
+        QVERIFY(b.gesehen);
+        QVERIFY(!b.vomWaechterGeschlossen);
+        QCOMPARE(titel, QStringLiteral("Flinkblick"));
+        QCOMPARE(inhalt, spielhilfe::Bitte);
+        QCOMPARE(knoepfe, 1);
+        QCOMPARE(knopf, QMessageBox::Ok);
+        QCOMPARE(symbol, QMessageBox::NoIcon);
+        QVERIFY(modal);
+        QCOMPARE(eltern, &fenster);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void fehlklickWartetAufDieMeldung_data()
+    {
+        QTest::addColumn<bool>("abwaerts");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("aufwärts") << false << QStringLiteral("Gesuchte Zahl = 1");
+        QTest::newRow("abwärts") << true << QStringLiteral("Gesuchte Zahl = 50");
+    }
+
+    void fehlklickWartetAufDieMeldung()
+    {
+        QFETCH(bool, abwaerts);
+        QFETCH(QString, text);
+        spielhilfe::einfachStarten(w(), abwaerts ? &BunteZahlenRunter : &BunteZahlenHoch);
+        QCOMPARE(w().stand().Ausdauer, ui::False);
+
+        int fehlerWaehrendOffen = -1;
+        bool offen = false;
+        s().meldung.whileOpen = [&](const QString&) {
+            fehlerWaehrendOffen = int(w().fehlversuche());
+            offen = w().fehlermeldungOffen();
+        };
+        s().fehler();
+
+        QCOMPARE(s().meldung.texts, QStringList{text});
+        // The miss is counted only after the box has been closed.
+        QVERIFY(offen);
+        QCOMPARE(fehlerWaehrendOffen, 0);
+        QVERIFY(!w().fehlermeldungOffen());
+        QCOMPARE(int(w().fehlversuche()), 1);
+        QCOMPARE(int(w().stand().Zaehler), 1);
+
+        s().fehler();
+        QCOMPARE(s().meldung.texts, (QStringList{text, text}));
+        QCOMPARE(int(w().fehlversuche()), 2);
+    }
+
+    void shutDownSchliesstUndSchweigt()
+    {
+        ui::QtMessageBox meldung;
+        KastenBeobachter b;
+        b.mitKasten = [&](QMessageBox*) { meldung.shutDown(); };
+        b.warten();
+        meldung.MsgBox(spielhilfe::Alle);
+        QVERIFY(b.gesehen);
+        QVERIFY(!b.vomWaechterGeschlossen);
+
+        // After the shut-down no box opens: MsgBox returns at once.
+        KastenBeobachter spaeter;
+        spaeter.mitKasten = [](QMessageBox* box) { box->done(QMessageBox::Ok); };
+        spaeter.warten();
+        QElapsedTimer uhr;
+        uhr.start();
+        meldung.MsgBox(spielhilfe::Um);
+        QVERIFY(!spaeter.gesehen);
+        QVERIFY(uhr.elapsed() < 1000);
+    }
+
+    void fensterSchliessenBeendetWartendenHandler()
+    {
+        kasten::SpielMitEchtenKaesten s;
+        Flinkblick& w = s.w;
+        QVERIFY(spielhilfe::zeigen(w));
+        spielhilfe::einfachStarten(w);
+
+        KastenBeobachter b;
+        QString inhalt;
+        b.mitKasten = [&](QMessageBox* box) {
+            inhalt = box->text();
+            w.close();
+        };
+        b.warten();
+        w.Zahllbl_Click(1);  // 2 is not the sought 1
+
+        QVERIFY(b.gesehen);
+        QVERIFY(!b.vomWaechterGeschlossen);
+        QCOMPARE(inhalt, QStringLiteral("Gesuchte Zahl = 1"));
+        QCOMPARE(int(w.fehlversuche()), 1);
+        QVERIFY(!w.isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
 };
-
-void MeldungTest::fehlklickWartetAufDieMeldung_data()
-{
-    QTest::addColumn<bool>("abwaerts");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("aufwärts") << false << QStringLiteral("Gesuchte Zahl = 1");
-    QTest::newRow("abwärts") << true << QStringLiteral("Gesuchte Zahl = 50");
-}
-
-void MeldungTest::fehlklickWartetAufDieMeldung()
-{
-    QFETCH(bool, abwaerts);
-    QFETCH(QString, text);
-    fakes::Spiel s;
-    spielhilfe::einfachStarten(s.w(), abwaerts ? spielhilfe::Start::BuntRunter : spielhilfe::Start::BuntHoch);
-    QCOMPARE(s.w().Ausdauer, ui::False);
-
-    int fehlerWaehrendOffen = -1;
-    bool offen = false;
-    s.meldung.whileOpen = [&](const QString&) {
-        fehlerWaehrendOffen = int(s.w().Fehlversuche);
-        offen = s.w().fehlermeldungOffen();
-    };
-    s.fehler();
-
-    QCOMPARE(s.meldung.texts, QStringList{text});
-    // The miss is counted only after the box has been closed.
-    QVERIFY(offen);
-    QCOMPARE(fehlerWaehrendOffen, 0);
-    QVERIFY(!s.w().fehlermeldungOffen());
-    QCOMPARE(int(s.w().Fehlversuche), 1);
-    QCOMPARE(int(s.w().Zaehler), 1);
-
-    s.fehler();
-    QCOMPARE(s.meldung.texts, (QStringList{text, text}));
-    QCOMPARE(int(s.w().Fehlversuche), 2);
-}
-
-void MeldungTest::qtKastenMitEinemOkKnopf()
-{
-    QWidget fenster;
-    QVERIFY(spielhilfe::zeigen(fenster));
-    ui::QtMessageBox meldung;
-    meldung.setParent(&fenster);
-
-    KastenBeobachter b;
-    QString titel, inhalt;
-    int knoepfe = -1;
-    QMessageBox::StandardButton knopf = QMessageBox::NoButton;
-    QMessageBox::Icon symbol = QMessageBox::Warning;
-    bool modal = false;
-    QWidget* eltern = nullptr;
-    b.mitKasten = [&](QMessageBox* box) {
-        titel = box->windowTitle();
-        inhalt = box->text();
-        knoepfe = int(box->buttons().size());
-        knopf = box->buttons().isEmpty() ? QMessageBox::NoButton : box->standardButton(box->buttons().first());
-        symbol = box->icon();
-        modal = box->isModal();
-        eltern = box->parentWidget();
-        if (!box->buttons().isEmpty()) QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
-    };
-    b.warten();
-    meldung.MsgBox(spielhilfe::Bitte);
-
-    QVERIFY(b.gesehen);
-    QVERIFY(!b.vomWaechterGeschlossen);
-    QCOMPARE(titel, QStringLiteral("Flinkblick"));
-    QCOMPARE(inhalt, spielhilfe::Bitte);
-    QCOMPARE(knoepfe, 1);
-    QCOMPARE(knopf, QMessageBox::Ok);
-    QCOMPARE(symbol, QMessageBox::NoIcon);
-    QVERIFY(modal);
-    QCOMPARE(eltern, &fenster);
-    QVERIFY(!QApplication::activeModalWidget());
-}
-
-void MeldungTest::shutDownSchliesstUndSchweigt()
-{
-    ui::QtMessageBox meldung;
-    KastenBeobachter b;
-    b.mitKasten = [&](QMessageBox*) { meldung.shutDown(); };
-    b.warten();
-    meldung.MsgBox(spielhilfe::Alle);
-    QVERIFY(b.gesehen);
-    QVERIFY(!b.vomWaechterGeschlossen);
-
-    // After the shut-down no box opens: MsgBox returns at once.
-    KastenBeobachter spaeter;
-    spaeter.mitKasten = [](QMessageBox* box) { box->done(QMessageBox::Ok); };
-    spaeter.warten();
-    QElapsedTimer uhr;
-    uhr.start();
-    meldung.MsgBox(spielhilfe::Um);
-    QVERIFY(!spaeter.gesehen);
-    QVERIFY(uhr.elapsed() < 1000);
-}
-
-void MeldungTest::fensterSchliessenBeendetWartendenHandler()
-{
-    kasten::SpielMitEchtenKaesten s;
-    Flinkblick& w = s.w;
-    QVERIFY(spielhilfe::zeigen(w));
-    spielhilfe::einfachStarten(w);
-
-    KastenBeobachter b;
-    QString inhalt;
-    b.mitKasten = [&](QMessageBox* box) {
-        inhalt = box->text();
-        w.close();
-    };
-    b.warten();
-    w.Zahllbl_Click(1);  // 2 is not the sought 1
-
-    QVERIFY(b.gesehen);
-    QVERIFY(!b.vomWaechterGeschlossen);
-    QCOMPARE(inhalt, QStringLiteral("Gesuchte Zahl = 1"));
-    QCOMPARE(int(w.Fehlversuche), 1);
-    QVERIFY(!w.isVisible());
-    QVERIFY(!QApplication::activeModalWidget());
-}
 
 QTEST_MAIN(MeldungTest)
 #include "test_meldung.moc"

@@ -13,7 +13,10 @@
 
 namespace {
 
-QString aufgeloest(const QString& name) { return QFontInfo(QFont(name)).family(); }
+QString aufgeloest(const QString& name)
+{
+    return QFontInfo(QFont(name)).family();
+}
 
 // How much black a line of digits in this face puts on paper, in pixels.
 int tinte(const QString& name)
@@ -54,63 +57,68 @@ private slots:
         ui::installFontSubstitutes();  // twice, as every new window does
         fallback_ = aufgeloest(QStringLiteral("Kein solcher Schriftschnitt XYZ"));
     }
-    void aufgeloestZuInstalliertemSchnitt_data();
-    void aufgeloestZuInstalliertemSchnitt();
-    void bunteSchriftenVerschieden();
+
+    void aufgeloestZuInstalliertemSchnitt_data()
+    {
+        QTest::addColumn<Art>("art");
+        QTest::newRow("Arial") << Art::Beliebig;
+        QTest::newRow("Arial Black") << Art::Fett;
+        QTest::newRow("Courier New") << Art::Festbreite;
+        QTest::newRow("Dauphin") << Art::Beliebig;
+        QTest::newRow("LithographLight") << Art::Duenn;
+        QTest::newRow("MS Sans Serif") << Art::Beliebig;
+        QTest::newRow("GoudyHandtooled BT") << Art::Beliebig;
+    }
+
+    void aufgeloestZuInstalliertemSchnitt()
+    {
+        QFETCH(Art, art);
+        const QString name = QString::fromLatin1(QTest::currentDataTag());
+        const ui::FontSubstitute* f = eintrag(name);
+        QVERIFY2(f, "no entry in the substitute table");
+
+        const QString family = aufgeloest(name);
+        QVERIFY2(QFontDatabase::hasFamily(family), qPrintable(family));
+        // Either the face itself or the one chosen to stand in for it, not
+        // whatever the toolkit falls back to for an unknown name.
+        const QString ersatz = QString::fromLatin1(f->substitute);
+        QVERIFY2(family.compare(name, Qt::CaseInsensitive) == 0 || ersatz.startsWith(family, Qt::CaseInsensitive),
+                 qPrintable(family + QStringLiteral(" statt ") + ersatz));
+        QVERIFY2(family != fallback_ || ersatz.startsWith(fallback_, Qt::CaseInsensitive), qPrintable(family));
+
+        // The stand-in keeps the character of the face it replaces. Weight is
+        // judged by the ink on the page next to plain Arial: the weight the
+        // toolkit reports is the one asked for, not the one of the face found.
+        const int ink = tinte(name), arial = tinte(QStringLiteral("Arial"));
+        const QString zahlen = QStringLiteral("%1 gegen Arial %2").arg(ink).arg(arial);
+        switch (art) {
+            case Art::Fett:
+                QVERIFY2(ink > arial * 13 / 10, qPrintable(zahlen));
+                break;
+            case Art::Duenn:
+                QVERIFY2(ink < arial * 9 / 10, qPrintable(zahlen));
+                break;
+            case Art::Festbreite:
+                QVERIFY(QFontInfo(QFont(name)).fixedPitch());
+                break;
+            case Art::Beliebig:
+                break;
+        }
+    }
+
+    void bunteSchriftenVerschieden()
+    {
+        const QStringList bunte = {QStringLiteral("Arial Black"), QStringLiteral("Courier New"),
+                                   QStringLiteral("Dauphin"), QStringLiteral("LithographLight"),
+                                   QStringLiteral("MS Sans Serif")};
+        QSet<QString> familien;
+        for (const QString& name : bunte) familien.insert(aufgeloest(name));
+        QCOMPARE(familien.size(), 5);
+    }
 
 private:
     QString fallback_;
 };
-
-void SchriftenTest::aufgeloestZuInstalliertemSchnitt_data()
-{
-    QTest::addColumn<Art>("art");
-    QTest::newRow("Arial") << Art::Beliebig;
-    QTest::newRow("Arial Black") << Art::Fett;
-    QTest::newRow("Courier New") << Art::Festbreite;
-    QTest::newRow("Dauphin") << Art::Beliebig;
-    QTest::newRow("LithographLight") << Art::Duenn;
-    QTest::newRow("MS Sans Serif") << Art::Beliebig;
-    QTest::newRow("GoudyHandtooled BT") << Art::Beliebig;
-}
-
-void SchriftenTest::aufgeloestZuInstalliertemSchnitt()
-{
-    QFETCH(Art, art);
-    const QString name = QString::fromLatin1(QTest::currentDataTag());
-    const ui::FontSubstitute* f = eintrag(name);
-    QVERIFY2(f, "no entry in the substitute table");
-
-    const QString family = aufgeloest(name);
-    QVERIFY2(QFontDatabase::hasFamily(family), qPrintable(family));
-    // Either the face itself or the one chosen to stand in for it, not
-    // whatever the toolkit falls back to for an unknown name.
-    const QString ersatz = QString::fromLatin1(f->substitute);
-    QVERIFY2(family.compare(name, Qt::CaseInsensitive) == 0 || ersatz.startsWith(family, Qt::CaseInsensitive),
-             qPrintable(family + QStringLiteral(" statt ") + ersatz));
-    QVERIFY2(family != fallback_ || ersatz.startsWith(fallback_, Qt::CaseInsensitive), qPrintable(family));
-
-    // The stand-in keeps the character of the face it replaces. Weight is
-    // judged by the ink on the page next to plain Arial: the weight the
-    // toolkit reports is the one asked for, not the one of the face found.
-    const int ink = tinte(name), arial = tinte(QStringLiteral("Arial"));
-    const QString zahlen = QStringLiteral("%1 gegen Arial %2").arg(ink).arg(arial);
-    switch (art) {
-    case Art::Fett: QVERIFY2(ink > arial * 13 / 10, qPrintable(zahlen)); break;
-    case Art::Duenn: QVERIFY2(ink < arial * 9 / 10, qPrintable(zahlen)); break;
-    case Art::Festbreite: QVERIFY(QFontInfo(QFont(name)).fixedPitch()); break;
-    case Art::Beliebig: break;
-    }
-}
-
-void SchriftenTest::bunteSchriftenVerschieden()
-{
-    const QStringList bunte = {QStringLiteral("Arial Black"), QStringLiteral("Courier New"), QStringLiteral("Dauphin"),
-                               QStringLiteral("LithographLight"), QStringLiteral("MS Sans Serif")};
-    QSet<QString> familien;
-    for (const QString& name : bunte) familien.insert(aufgeloest(name));
-    QCOMPARE(familien.size(), 5);
-}
 
 QTEST_MAIN(SchriftenTest)
 #include "test_schriften.moc"

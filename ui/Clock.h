@@ -2,16 +2,22 @@
 // Date and time as the game reads them: Now and DateDiff in seconds.
 #include <cstdint>
 
+class QDate;
+
 namespace ui {
 
-// A moment. `datum` is the local wall-clock date (days since 30 December 1899,
-// the runtime's Date type); `monoNs` is a monotonic reading taken at the same time.
+// A moment. `wandMs` is the local wall-clock time in whole milliseconds since
+// 30 December 1899, 00:00 (day 0 of the runtime's Date type), as the clock
+// delivers it; `monoNs` is a monotonic reading taken at the same time.
 // Elapsed time is measured on the monotonic reading, so a daylight-saving switch,
 // an NTP step or a user setting the clock cannot stretch or cut a run.
 struct Zeitpunkt {
-    double datum = 0.0;
+    std::int64_t wandMs = 0;
     std::int64_t monoNs = 0;
 };
+
+// The wall-clock value of a local date and a time of day.
+std::int64_t WandMs(const QDate& tag, int msSeitMitternacht);
 
 class Clock {
 public:

@@ -67,20 +67,20 @@ void CommandButton::paintEvent(QPaintEvent*)
                    isEnabled(), caption, QPalette::ButtonText);
 }
 
-OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {}
-
 CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent)
 {
     setTristate(false);
-    connect(this, &QCheckBox::stateChanged, this, &CheckBox::changed);
 }
 
 int CheckBox::value() const
 {
     switch (checkState()) {
-    case Qt::Checked: return 1;
-    case Qt::PartiallyChecked: return 2;
-    default: return 0;
+        case Qt::Checked:
+            return 1;
+        case Qt::PartiallyChecked:
+            return 2;
+        default:
+            return 0;
     }
 }
 

@@ -3,7 +3,6 @@
 // game uses. Positions in twips; fonts and colours as the window gives them.
 #include <QCheckBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <cstdint>
 
 namespace ui {
@@ -23,25 +22,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-class OptionButton : public QRadioButton {
-    Q_OBJECT
-public:
-    OptionButton(const QString& caption, QWidget* parent);
-    bool value() const { return isChecked(); }
-    void setValue(bool on) { setChecked(on); }
-};
-
-// Value 0 clear, 1 ticked, 2 greyed. `changed` fires whenever the value
-// changes, by the player or by code, as the click event of such a box does.
+// Value 0 clear, 1 ticked, 2 greyed, the numbers the game works with (Qt
+// counts a greyed box 1 and a ticked one 2). stateChanged fires whenever the
+// value changes, by the player or by code, as the click event of such a box does.
 class CheckBox : public QCheckBox {
     Q_OBJECT
 public:
     CheckBox(const QString& caption, QWidget* parent);
     int value() const;
     void setValue(int value);
-
-signals:
-    void changed();
 };
 
 }  // namespace ui

@@ -33,8 +33,14 @@ QSize Form::frameExtra() const
     return frameGeometry().size() - geometry().size();
 }
 
-double Form::outerWidthTwips() const { return (width() + frameExtra().width()) * TwipsPerPixel; }
-double Form::outerHeightTwips() const { return (height() + frameExtra().height()) * TwipsPerPixel; }
+double Form::outerWidthTwips() const
+{
+    return (width() + frameExtra().width()) * TwipsPerPixel;
+}
+double Form::outerHeightTwips() const
+{
+    return (height() + frameExtra().height()) * TwipsPerPixel;
+}
 
 void Form::setOuterWidthTwips(double twips)
 {
@@ -54,44 +60,30 @@ void Form::applyOuterSize()
 {
     const QSize frame = frameExtra();
     knownFrame_ = frame;
-    requestedClient_ = QSize(std::max(1, wantedOuter_.width() - frame.width()),
-                             std::max(1, wantedOuter_.height() - frame.height()));
+    requestedClient_ =
+        QSize(std::max(1, wantedOuter_.width() - frame.width()), std::max(1, wantedOuter_.height() - frame.height()));
     resize(requestedClient_);
-}
-
-int Form::windowStateValue() const
-{
-    const Qt::WindowStates s = windowState();
-    if (s & Qt::WindowMinimized) return 1;
-    if (s & (Qt::WindowMaximized | Qt::WindowFullScreen)) return 2;
-    return 0;
-}
-
-void Form::setWindowStateValue(int state)
-{
-    const Qt::WindowState wanted = state == 1 ? Qt::WindowMinimized : state == 2 ? Qt::WindowMaximized : Qt::WindowNoState;
-    setWindowState(wanted);
 }
 
 bool Form::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
     switch (event->type()) {
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Show:
-    case QEvent::WindowStateChange: {
-        // The window manager reports the frame only after the window is mapped.
-        // When it arrives, size the window again so that the outer size is the
-        // one that was set, unless the player has resized it meanwhile.
-        const QSize frame = frameExtra();
-        if (frame != knownFrame_ && wantedOuter_.isValid() && size() == requestedClient_ &&
-            windowStateValue() == 0)
-            applyOuterSize();
-        break;
-    }
-    default:
-        break;
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::WindowStateChange: {
+            // The window manager reports the frame only after the window is mapped.
+            // When it arrives, size the window again so that the outer size is the
+            // one that was set, unless the player has resized it meanwhile.
+            const QSize frame = frameExtra();
+            if (frame != knownFrame_ && wantedOuter_.isValid() && size() == requestedClient_ &&
+                !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+                applyOuterSize();
+            break;
+        }
+        default:
+            break;
     }
     return handled;
 }

@@ -16,10 +16,6 @@ public:
     void setOuterWidthTwips(double twips);
     void setOuterHeightTwips(double twips);
 
-    // 0 normal, 1 minimised, 2 maximised.
-    int windowStateValue() const;
-    void setWindowStateValue(int state);
-
 protected:
     bool event(QEvent* event) override;
 

@@ -19,7 +19,7 @@ Label::Label(QWidget* parent, int index) : QLabel(parent), index_(index)
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::NoFocus);
     setWordWrap(false);
-    setAlignmentValue(0);
+    setTextAlignment(Qt::AlignLeft);
     applyColors();
 }
 
@@ -33,11 +33,10 @@ void Label::setCaption(const QString& caption)
     report(Property::Caption, caption);
 }
 
-void Label::setShown(bool shown)
+void Label::setVisible(bool visible)
 {
-    shown_ = shown;
-    setVisible(shown);
-    report(Property::Visible, shown);
+    QLabel::setVisible(visible);
+    report(Property::Visible, visible);
 }
 
 void Label::setLeft(float twips)
@@ -109,12 +108,11 @@ void Label::changeEvent(QEvent* event)
     QLabel::changeEvent(event);
 }
 
-void Label::setAlignmentValue(int alignment)
+void Label::setTextAlignment(Qt::Alignment horizontal)
 {
-    alignment_ = alignment;
-    const Qt::Alignment h = alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
-    setAlignment(h | Qt::AlignTop);
-    report(Property::Alignment, alignment);
+    setAlignment(horizontal | Qt::AlignTop);
+    // The trace speaks the game's Alignment values: 0 left, 2 centred.
+    report(Property::Alignment, horizontal & Qt::AlignHCenter ? 2 : 0);
 }
 
 void Label::setFontName(const QString& name)

@@ -22,8 +22,8 @@ public:
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
 
-    bool isShown() const { return shown_; }
-    void setShown(bool shown);
+    // QWidget's own, also reported to the trace.
+    void setVisible(bool visible) override;
 
     float left() const { return left_; }
     float top() const { return top_; }
@@ -39,9 +39,9 @@ public:
     void setForeColor(std::int32_t rgb);
     void setBackColor(std::int32_t rgb);
 
-    // 0 left, 2 centred (the two the game uses); the text is drawn from the top of the label.
-    int alignmentValue() const { return alignment_; }
-    void setAlignmentValue(int alignment);
+    // Qt::AlignLeft or Qt::AlignHCenter, the two the game uses; the text is
+    // drawn from the top of the label.
+    void setTextAlignment(Qt::Alignment horizontal);
 
     const QString& fontName() const { return fontName_; }
     float fontSize() const { return fontSize_; }
@@ -72,13 +72,11 @@ private:
     int index_;
     Trace* trace_ = nullptr;
     QString caption_;
-    bool shown_ = true;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::int32_t fore_ = 0xFFFFFF, back_ = 0;
     // The colours the palette was last given here; -1 once anything else has
     // touched the palette. Lets an unchanged colour skip the palette copy.
     std::int32_t paletteFore_ = -1, paletteBack_ = -1;
-    int alignment_ = 0;
     QString fontName_;
     float fontSize_ = 8.25f;
     bool fontItalic_ = false;

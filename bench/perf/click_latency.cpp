@@ -103,7 +103,7 @@ int main(int argc, char* argv[])
     PaintWatch watch(clock);
     for (ui::Label* l : w.Zahllbl) l->installEventFilter(&watch);
 
-    w.EinfachAusdauer[1]->setValue(true);
+    w.EinfachAusdauer[1]->setChecked(true);
     w.ImmerNeuMischenChk->setValue(reshuffle ? 1 : 0);
     const auto neuesBrett = [&] {
         (uniform ? w.Gleiche_Zahlen : w.StartBtn)->click();
@@ -114,9 +114,9 @@ int main(int argc, char* argv[])
     std::vector<double> toFlushed, toPaint;
     int boards = 1;
     while (static_cast<int>(toFlushed.size()) < hits) {
-        ui::Label* ziel = w.Zahllbl[static_cast<std::size_t>(w.GesuchteZahl() - 1)];
+        ui::Label* ziel = w.Zahllbl[static_cast<std::size_t>(w.stand().GesuchteZahl() - 1)];
         const QPoint pos = ziel->mapTo(&w, ziel->rect().center());
-        const bool letzte = w.Zaehler == 50;
+        const bool letzte = w.stand().Zaehler == 50;
 
         watch.armed = ziel;
         watch.paintedNs = -1;

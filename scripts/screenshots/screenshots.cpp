@@ -112,7 +112,7 @@ int main(int argc, char* argv[])
     // Twelve minutes of play that warms up and then tires a little; the
     // second run is photographed against the first.
     const auto ausdauer = [&](double tempo) {
-        w.EinfachAusdauer[0]->setValue(true);
+        w.EinfachAusdauer[0]->setChecked(true);
         w.StartBtn_Click();
         double sekunde = 0;
         for (int klick = 0; sekunde < 719; ++klick) {
@@ -122,7 +122,7 @@ int main(int argc, char* argv[])
             uhr.advance(pause);
             sekunde += pause;
             if (sekunde >= 719) break;
-            w.Zahllbl_Click(klick % 37 == 36 ? (w.GesuchteZahl() % 50) : w.GesuchteZahl() - 1);
+            w.Zahllbl_Click(klick % 37 == 36 ? (w.stand().GesuchteZahl() % 50) : w.stand().GesuchteZahl() - 1);
         }
         uhr.advance(720.5 - sekunde);
         w.Timer12Min_Timer();
@@ -133,14 +133,14 @@ int main(int argc, char* argv[])
 
     // Five simple runs of the same mode: the fifth shows the five-run reading.
     const auto einfach = [&](int runde) {
-        w.EinfachAusdauer[1]->setValue(true);
+        w.EinfachAusdauer[1]->setChecked(true);
         w.Gleiche_Zahlen_Click();
         for (int z = 1; z <= 50; ++z) {
             // Irregular but repeatable: a few numbers take long, most are quick.
             const double zufall = std::fmod(std::sin(z * 12.9898 + runde * 78.233) * 43758.5453, 1.0);
             uhr.advance(1.0 + 1.6 * zufall * zufall + (z % 17 == 3 ? 2.2 : 0.0) - 0.05 * runde);
-            if ((z + runde) % 19 == 0) w.Zahllbl_Click(w.GesuchteZahl() % 50);
-            w.Zahllbl_Click(w.GesuchteZahl() - 1);
+            if ((z + runde) % 19 == 0) w.Zahllbl_Click(w.stand().GesuchteZahl() % 50);
+            w.Zahllbl_Click(w.stand().GesuchteZahl() - 1);
         }
     };
     for (int runde = 1; runde <= 4; ++runde) stumm([&] { einfach(runde); });

@@ -70,7 +70,10 @@ enum class Lauf { Keiner, Einfach, Ausdauer };
 class Affe {
 public:
     explicit Affe(std::uint64_t seed)
-        : rng_(seed), spielSeed_(seed ^ 0x5DEECE66DULL), box_(*this), trace_(*this),
+        : rng_(seed),
+          spielSeed_(seed ^ 0x5DEECE66DULL),
+          box_(*this),
+          trace_(*this),
           zufall_([this] { return spielSeed_ += 0x9E3779B97F4A7C15ULL; }),
           w_(Dienste{uhr_, zufall_, box_})
     {
@@ -115,7 +118,8 @@ public:
         statistik.tiefsteBox = std::max(statistik.tiefsteBox, tiefe_);
         if (text == TextAlleGefunden) ++statistik.einfachFertig;
         if (text == TextZeitUm) ++statistik.ausdauerFertig;
-        if (text == TextZeitUm || text == TextAlleGefunden) vergangenBeimEnde_ = double(uhr_.now_.monoNs - startMono_) / 1e9;
+        if (text == TextZeitUm || text == TextAlleGefunden)
+            vergangenBeimEnde_ = double(uhr_.now_.monoNs - startMono_) / 1e9;
         boxPruefen(text);
         // Answered after a random delay, with timers and window events meanwhile.
         const int nebenbei = tiefe_ > MaxBoxTiefe ? 0 : std::geometric_distribution<int>(0.35)(rng_);
@@ -154,14 +158,19 @@ private:
     {
         log_.push_back(QStringLiteral("#%1 ").arg(ereignisse_) + s);
         static const int laenge = qEnvironmentVariableIntValue("FLINKBLICK_MONKEY_LOG") > 0
-                                      ? qEnvironmentVariableIntValue("FLINKBLICK_MONKEY_LOG") : 40;
+                                      ? qEnvironmentVariableIntValue("FLINKBLICK_MONKEY_LOG")
+                                      : 40;
         if (int(log_.size()) > laenge) log_.pop_front();
     }
     void fail(const QString& warum)
     {
         if (!fehler_) fehler_ = QStringLiteral("after event %1: %2").arg(ereignisse_).arg(warum);
     }
-    void zaehle() { ++ereignisse_; fortschritt.store(ereignisse_, std::memory_order_relaxed); }
+    void zaehle()
+    {
+        ++ereignisse_;
+        fortschritt.store(ereignisse_, std::memory_order_relaxed);
+    }
 
     // ---- What the window shows ----------------------------------------------------------
 
@@ -174,14 +183,16 @@ private:
 
     void zaehlerPruefen()
     {
-        const int z = w_.Zaehler;
+        const int z = w_.stand().Zaehler;
         if (z < 0 || z > 51) return fail(QStringLiteral("Zaehler %1 outside 0..51").arg(z));
-        if ((z == 0) != !gestartet_) return fail(QStringLiteral("Zaehler %1 with a run %2 started").arg(z).arg(gestartet_ ? "" : "not"));
-        if (w_.Zielbasis != 0 && w_.Zielbasis != 51) return fail(QStringLiteral("Zielbasis %1").arg(int(w_.Zielbasis)));
-        if (w_.Fehlversuche < 0) return fail(QStringLiteral("Fehlversuche %1").arg(int(w_.Fehlversuche)));
+        if ((z == 0) != !gestartet_)
+            return fail(QStringLiteral("Zaehler %1 with a run %2 started").arg(z).arg(gestartet_ ? "" : "not"));
+        if (w_.stand().Zielbasis != 0 && w_.stand().Zielbasis != 51)
+            return fail(QStringLiteral("Zielbasis %1").arg(int(w_.stand().Zielbasis)));
+        if (w_.fehlversuche() < 0) return fail(QStringLiteral("Fehlversuche %1").arg(int(w_.fehlversuche())));
         for (int m = 0; m < 13; ++m)
-            if (w_.ProMinute[std::size_t(m)] < 0) return fail(QStringLiteral("ProMinute(%1) negative").arg(m));
-        if (w_.ImmerNeuMischen != (w_.ImmerNeuMischenChk->value() != 0 ? ui::True : ui::False))
+            if (w_.stand().ProMinute[std::size_t(m)] < 0) return fail(QStringLiteral("ProMinute(%1) negative").arg(m));
+        if (w_.stand().ImmerNeuMischen != (w_.ImmerNeuMischenChk->value() != 0 ? ui::True : ui::False))
             return fail(QStringLiteral("ImmerNeuMischen does not mirror the check box"));
     }
 
@@ -191,8 +202,10 @@ private:
         std::array<bool, 50> belegt{};
         for (int i = 0; i < 50; ++i) {
             const ui::Label* l = w_.Zahllbl[std::size_t(i)];
-            if (l->caption().toInt() != i + 1) return fail(QStringLiteral("Zahllbl(%1) shows %2").arg(i).arg(l->caption()));
-            if (l->widthTwips() != bw || l->heightTwips() != bh) return fail(QStringLiteral("Zahllbl(%1) has another size").arg(i));
+            if (l->caption().toInt() != i + 1)
+                return fail(QStringLiteral("Zahllbl(%1) shows %2").arg(i).arg(l->caption()));
+            if (l->widthTwips() != bw || l->heightTwips() != bh)
+                return fail(QStringLiteral("Zahllbl(%1) has another size").arg(i));
             const long spalte = std::lround(l->left() / bw) - 1;
             const long zeile = std::lround((l->top() - bh / 2) / bh);
             if (spalte < 0 || spalte > 9 || zeile < 0 || zeile > 4 || std::abs(l->left() - bw * (spalte + 1)) > 0.5f ||
@@ -206,20 +219,29 @@ private:
             // than that margin: always at the normal size, not in a window shrunk to a strip.
             if (rahmenPasst() && !QRect(QPoint(0, 0), bauClient_).contains(l->geometry()))
                 return fail(QStringLiteral("Zahllbl(%1) at %2 outside the %3x%4 window it was built in")
-                                .arg(i).arg(QString::number(l->geometry().right())).arg(bauClient_.width()).arg(bauClient_.height()));
+                                .arg(i)
+                                .arg(QString::number(l->geometry().right()))
+                                .arg(bauClient_.width())
+                                .arg(bauClient_.height()));
         }
         if (std::abs(bw * 12 - baugroesseTwips_.width()) > 1 || std::abs(bh * 6 - baugroesseTwips_.height()) > 1)
             return fail(QStringLiteral("cell size does not follow the window size at the build"));
         // Untouched by the player since the build, the window is the one the board was laid out for.
         if (!fensterGeaendertSeitBau_ && !plattformVersatz_ && w_.size() != bauClient_)
             return fail(QStringLiteral("board built for %1x%2, shown in a %3x%4 window")
-                            .arg(bauClient_.width()).arg(bauClient_.height()).arg(w_.width()).arg(w_.height()));
+                            .arg(bauClient_.width())
+                            .arg(bauClient_.height())
+                            .arg(w_.width())
+                            .arg(w_.height()));
         // A board that begins a run or renews one is laid out for the window in its normal state and size.
-        if (gebautInEreignis_ && w_.Zaehler == 1 && !plattformVersatz_ && !fensterGeaendertSeitBau_ &&
-            (bauClient_ != normalClient_ || w_.windowStateValue() != 0))
+        if (gebautInEreignis_ && w_.stand().Zaehler == 1 && !plattformVersatz_ && !fensterGeaendertSeitBau_ &&
+            (bauClient_ != normalClient_ || (w_.isMaximized() || w_.isMinimized())))
             return fail(QStringLiteral("fresh board built for %1x%2 in window state %3, not the normal %4x%5")
-                            .arg(bauClient_.width()).arg(bauClient_.height()).arg(w_.windowStateValue())
-                            .arg(normalClient_.width()).arg(normalClient_.height()));
+                            .arg(bauClient_.width())
+                            .arg(bauClient_.height())
+                            .arg(int(w_.windowState()))
+                            .arg(normalClient_.width())
+                            .arg(normalClient_.height()));
     }
 
     bool rahmenPasst() const
@@ -248,7 +270,8 @@ private:
         } else if (lauf_ == Lauf::Ausdauer) {
             QString muster = QStringLiteral("^") + fz;
             for (int m = 1; m <= 12; ++m)
-                muster += QStringLiteral("In der %1\\. Minute gefundene Zahlen: ").arg(m) + zahl + QStringLiteral("\r\n");
+                muster +=
+                    QStringLiteral("In der %1\\. Minute gefundene Zahlen: ").arg(m) + zahl + QStringLiteral("\r\n");
             muster += QStringLiteral("Gesamt: ") + zahl + QLatin1Char('$');
             const QRegularExpression re(muster);
             const auto m = re.match(t);
@@ -259,9 +282,10 @@ private:
             for (int i = 2; i <= 13; ++i) summe += m.captured(i).toInt();
             const int gesamt = m.captured(14).toInt();
             if (summe != gesamt) return fail(QStringLiteral("Gesamt %1 is not the sum %2").arg(gesamt).arg(summe));
-            const int spaet = int(w_.ProMinute[12]) - proMinute12BeimStart_;
+            const int spaet = int(w_.stand().ProMinute[12]) - proMinute12BeimStart_;
             if (gesamt + spaet != trefferImLauf_ + 1)
-                return fail(QStringLiteral("Gesamt %1 + %2 late, %3 hits made").arg(gesamt).arg(spaet).arg(trefferImLauf_));
+                return fail(
+                    QStringLiteral("Gesamt %1 + %2 late, %3 hits made").arg(gesamt).arg(spaet).arg(trefferImLauf_));
         } else {
             fail(QStringLiteral("results without a run"));
         }
@@ -283,18 +307,22 @@ private:
             for (const ui::Label* l : w_.Zahllbl)
                 if (l->backColor() != ui::Schwarz) return fail(QStringLiteral("a flash outlasts its timer"));
         if (m == 9) {
-            if (w_.Zielbasis != 0) return fail(QStringLiteral("start menu with Zielbasis 51"));
-            if (w_.Timer12Min->isTicking() || w_.Timer1->isTicking()) return fail(QStringLiteral("a timer runs at the start menu"));
+            if (w_.stand().Zielbasis != 0) return fail(QStringLiteral("start menu with Zielbasis 51"));
+            if (w_.Timer12Min->isTicking() || w_.Timer1->isTicking())
+                return fail(QStringLiteral("a timer runs at the start menu"));
             if (lauf_ != Lauf::Keiner) return fail(QStringLiteral("start menu back without results"));
         } else if (z == 50) {
-            if (w_.Zaehler < 1 || w_.Zaehler > 50) return fail(QStringLiteral("board with Zaehler %1").arg(int(w_.Zaehler)));
+            if (w_.stand().Zaehler < 1 || w_.stand().Zaehler > 50)
+                return fail(QStringLiteral("board with Zaehler %1").arg(int(w_.stand().Zaehler)));
             if (fehler_) return;
             if (w_.Timer12Min->isTicking() != (lauf_ == Lauf::Ausdauer))
-                return fail(QStringLiteral("endurance clock %1 in this run").arg(w_.Timer12Min->isTicking() ? "ticks" : "stopped"));
-            if (!QStringList{"BunteZahlenHoch", "BunteZahlenRunter", "GleicheZahlenHoch", "GleicheZahlenRunter"}.contains(w_.Modus))
-                return fail(QStringLiteral("Modus '%1' during a run").arg(w_.Modus));
-            if ((w_.Zielbasis == 51) != w_.Modus.endsWith(QLatin1String("Runter")))
-                return fail(QStringLiteral("Zielbasis %1 in %2").arg(int(w_.Zielbasis)).arg(w_.Modus));
+                return fail(QStringLiteral("endurance clock %1 in this run")
+                                .arg(w_.Timer12Min->isTicking() ? "ticks" : "stopped"));
+            if (!QStringList{"BunteZahlenHoch", "BunteZahlenRunter", "GleicheZahlenHoch", "GleicheZahlenRunter"}
+                     .contains(w_.stand().Modus))
+                return fail(QStringLiteral("Modus '%1' during a run").arg(w_.stand().Modus));
+            if ((w_.stand().Zielbasis == 51) != w_.stand().Modus.endsWith(QLatin1String("Runter")))
+                return fail(QStringLiteral("Zielbasis %1 in %2").arg(int(w_.stand().Zielbasis)).arg(w_.stand().Modus));
             brettPruefen();
         } else {
             fail(QStringLiteral("results on screen with no box open"));
@@ -304,15 +332,21 @@ private:
     void laufBegonnen()
     {
         gestartet_ = true;
-        lauf_ = w_.Ausdauer != ui::False ? Lauf::Ausdauer : Lauf::Einfach;
-        if ((lauf_ == Lauf::Ausdauer) != ausdauerGewaehlt_) return fail(QStringLiteral("run length is not the option chosen"));
-        if (w_.Zaehler != 1 || w_.Fehlversuche != 0) return fail(QStringLiteral("run starts at Zaehler %1 with %2 misses").arg(int(w_.Zaehler)).arg(int(w_.Fehlversuche)));
-        if (w_.Startzeit.monoNs != uhr_.now_.monoNs) return fail(QStringLiteral("Startzeit is not the moment of the start"));
+        lauf_ = w_.stand().Ausdauer != ui::False ? Lauf::Ausdauer : Lauf::Einfach;
+        if ((lauf_ == Lauf::Ausdauer) != ausdauerGewaehlt_)
+            return fail(QStringLiteral("run length is not the option chosen"));
+        if (w_.stand().Zaehler != 1 || w_.fehlversuche() != 0)
+            return fail(QStringLiteral("run starts at Zaehler %1 with %2 misses")
+                            .arg(int(w_.stand().Zaehler))
+                            .arg(int(w_.fehlversuche())));
+        if (w_.stand().Startzeit.monoNs != uhr_.now_.monoNs)
+            return fail(QStringLiteral("Startzeit is not the moment of the start"));
         startMono_ = uhr_.now_.monoNs;
         fehlerImLauf_ = trefferImLauf_ = 0;
-        proMinute12BeimStart_ = w_.ProMinute[12];
+        proMinute12BeimStart_ = w_.stand().ProMinute[12];
         ++statistik.laeufe;
-        notiere(QStringLiteral("run begins: %1 %2").arg(w_.Modus, lauf_ == Lauf::Ausdauer ? "endurance" : "simple"));
+        notiere(QStringLiteral("run begins: %1 %2")
+                    .arg(w_.stand().Modus, lauf_ == Lauf::Ausdauer ? "endurance" : "simple"));
     }
 
     // While a box is open, the window shows what belongs to that box.
@@ -327,7 +361,8 @@ private:
             if (z != 50 || e) return fail(QStringLiteral("miss box without the board behind it"));
         } else if (text == TextZeitUm || text == TextAlleGefunden) {
             if (z != 0 || e) return fail(QStringLiteral("window not empty behind '%1'").arg(text));
-            if ((text == TextZeitUm) != (lauf_ == Lauf::Ausdauer)) return fail(QStringLiteral("'%1' ends the wrong kind of run").arg(text));
+            if ((text == TextZeitUm) != (lauf_ == Lauf::Ausdauer))
+                return fail(QStringLiteral("'%1' ends the wrong kind of run").arg(text));
             if (w_.Timer12Min->isTicking()) return fail(QStringLiteral("endurance clock still runs at the results"));
         } else if (text == TextNochEinmal) {
             if (z != 0 || !e) return fail(QStringLiteral("results not shown behind the last box"));
@@ -360,21 +395,25 @@ private:
         QWidget* ziel = w_.childAt(p);
         auto* label = qobject_cast<ui::Label*>(ziel);
         const int index = label ? label->index() : -1;
-        notiere(QStringLiteral("%1 %2 at %3,%4 -> %5").arg(doppelt ? "double click" : "click", was).arg(p.x()).arg(p.y())
+        notiere(QStringLiteral("%1 %2 at %3,%4 -> %5")
+                    .arg(doppelt ? "double click" : "click", was)
+                    .arg(p.x())
+                    .arg(p.y())
                     .arg(ziel ? ziel->objectName() : QStringLiteral("window")));
-        const int zaehler = w_.Zaehler, fehler = w_.Fehlversuche, gesucht = w_.GesuchteZahl();
+        const int zaehler = w_.stand().Zaehler, fehler = w_.fehlversuche(), gesucht = w_.stand().GesuchteZahl();
         const bool startmenue = menueSichtbar() == 9;
         if (doppelt)
             QTest::mouseDClick(w_.windowHandle(), Qt::LeftButton, {}, p);
         else
             QTest::mouseClick(w_.windowHandle(), Qt::LeftButton, {}, p);
-        ausdauerGewaehlt_ = w_.EinfachAusdauer[0]->value();
+        ausdauerGewaehlt_ = w_.EinfachAusdauer[0]->isChecked();
         if (fehler_) return;
 
-        const bool fehlerbox = !texteDiesesEreignisses_.isEmpty() && texteDiesesEreignisses_.first().startsWith(TextGesucht);
+        const bool fehlerbox =
+            !texteDiesesEreignisses_.isEmpty() && texteDiesesEreignisses_.first().startsWith(TextGesucht);
         if (index < 0) {
             if (fehlerbox) return fail(QStringLiteral("a miss box without a click on a number"));
-            if (!startmenue && (w_.Zaehler != zaehler || w_.Fehlversuche != fehler))
+            if (!startmenue && (w_.stand().Zaehler != zaehler || w_.fehlversuche() != fehler))
                 return fail(QStringLiteral("a click beside the numbers changed the counters"));
             return;
         }
@@ -383,32 +422,39 @@ private:
         if (index + 1 != gesucht) {
             if (!fehlerbox || texteDiesesEreignisses_.first() != TextGesucht + QString::number(gesucht))
                 return fail(QStringLiteral("miss on %1 (sought %2) not answered as such: %3")
-                                .arg(index + 1).arg(gesucht).arg(texteDiesesEreignisses_.join(QLatin1Char('|'))));
-            if (w_.Fehlversuche != fehler + 1 || w_.Zaehler != zaehler)
+                                .arg(index + 1)
+                                .arg(gesucht)
+                                .arg(texteDiesesEreignisses_.join(QLatin1Char('|'))));
+            if (w_.fehlversuche() != fehler + 1 || w_.stand().Zaehler != zaehler)
                 return fail(QStringLiteral("miss: Fehlversuche %1 -> %2, Zaehler %3 -> %4")
-                                .arg(fehler).arg(int(w_.Fehlversuche)).arg(zaehler).arg(int(w_.Zaehler)));
+                                .arg(fehler)
+                                .arg(int(w_.fehlversuche()))
+                                .arg(zaehler)
+                                .arg(int(w_.stand().Zaehler)));
             ++fehlerImLauf_;
             ++statistik.fehlklicks;
             return;
         }
         if (fehlerbox) return fail(QStringLiteral("a hit was answered as a miss"));
         ++trefferImLauf_;
-        if (zaehler < 50 && w_.Zaehler != zaehler + 1)
-            return fail(QStringLiteral("hit: Zaehler %1 -> %2").arg(zaehler).arg(int(w_.Zaehler)));
+        if (zaehler < 50 && w_.stand().Zaehler != zaehler + 1)
+            return fail(QStringLiteral("hit: Zaehler %1 -> %2").arg(zaehler).arg(int(w_.stand().Zaehler)));
         if (zaehler == 50) {
-            if (lauf_ == Lauf::Ausdauer && (w_.Zaehler != 1 || zahlenSichtbar() != 50))
+            if (lauf_ == Lauf::Ausdauer && (w_.stand().Zaehler != 1 || zahlenSichtbar() != 50))
                 return fail(QStringLiteral("completed endurance board not renewed"));
             if (lauf_ == Lauf::Ausdauer) ++statistik.erneuert;
             // The second half of a double click may land on a start button of the menu now back.
             if (lauf_ == Lauf::Einfach && (texteDiesesEreignisses_.value(0) != TextAlleGefunden ||
-                                          (menueSichtbar() != 9 && !doppelt) || w_.Fehlversuche != 0))
+                                           (menueSichtbar() != 9 && !doppelt) || w_.fehlversuche() != 0))
                 return fail(QStringLiteral("completed simple run did not end in the results"));
         }
     }
 
     void zahlKlicken(bool doppelt, bool gesuchte)
     {
-        const int i = gesuchte && w_.GesuchteZahl() >= 1 && w_.GesuchteZahl() <= 50 ? w_.GesuchteZahl() - 1 : zahl(0, 49);
+        const int i = gesuchte && w_.stand().GesuchteZahl() >= 1 && w_.stand().GesuchteZahl() <= 50
+                          ? w_.stand().GesuchteZahl() - 1
+                          : zahl(0, 49);
         const ui::Label* l = w_.Zahllbl[std::size_t(i)];
         klickBei(zufallspunkt(l->geometry()), doppelt,
                  QStringLiteral("Zahllbl(%1)%2").arg(i).arg(l->isVisibleTo(&w_) ? "" : " (hidden)"));
@@ -416,9 +462,16 @@ private:
 
     void steuerelementKlicken()
     {
-        const QList<QWidget*> ziele{w_.StartBtn, w_.BuntRunterStartBtn, w_.Gleiche_Zahlen, w_.GleichRunterStartBtn,
-                                    w_.EinfachAusdauer[0], w_.EinfachAusdauer[1], w_.ImmerNeuMischenChk,
-                                    w_.Label2, w_.Label3, w_.Label1};
+        const QList<QWidget*> ziele{w_.StartBtn,
+                                    w_.BuntRunterStartBtn,
+                                    w_.Gleiche_Zahlen,
+                                    w_.GleichRunterStartBtn,
+                                    w_.EinfachAusdauer[0],
+                                    w_.EinfachAusdauer[1],
+                                    w_.ImmerNeuMischenChk,
+                                    w_.Label2,
+                                    w_.Label3,
+                                    w_.Label1};
         QWidget* z = ziele[zahl(0, int(ziele.size()) - 1)];
         klickBei(zufallspunkt(z->geometry()), chance(0.1), z->objectName());
     }
@@ -426,34 +479,45 @@ private:
     void taste()
     {
         static const Qt::Key tasten[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Backtab,
-                                         Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
+                                         Qt::Key_Left,   Qt::Key_Right, Qt::Key_Up,    Qt::Key_Down};
         const Qt::Key k = tasten[zahl(0, 8)];
         QWidget* f = QApplication::focusWidget();
-        notiere(QStringLiteral("key %1 on %2").arg(QKeySequence(k).toString(), f ? f->objectName() : QStringLiteral("-")));
-        const int zaehler = w_.Zaehler;
+        notiere(
+            QStringLiteral("key %1 on %2").arg(QKeySequence(k).toString(), f ? f->objectName() : QStringLiteral("-")));
+        const int zaehler = w_.stand().Zaehler;
         const bool board = zahlenSichtbar() == 50;
         QTest::keyClick(w_.windowHandle(), k);
-        ausdauerGewaehlt_ = w_.EinfachAusdauer[0]->value();
-        if (board && w_.Zaehler != zaehler) fail(QStringLiteral("a key changed Zaehler during a run"));
+        ausdauerGewaehlt_ = w_.EinfachAusdauer[0]->isChecked();
+        if (board && w_.stand().Zaehler != zaehler) fail(QStringLiteral("a key changed Zaehler during a run"));
     }
 
     void fensterEreignis()
     {
         fensterGeaendertSeitBau_ = true;
         switch (zahl(0, 4)) {
-        case 0: {
-            const QSize s(zahl(1, 1600), zahl(1, 1200));
-            notiere(QStringLiteral("resize %1x%2").arg(s.width()).arg(s.height()));
-            w_.resize(s);
-            break;
-        }
-        case 1: notiere(QStringLiteral("maximise")); w_.setWindowState(Qt::WindowMaximized); break;
-        case 2: notiere(QStringLiteral("minimise")); w_.setWindowState(Qt::WindowMinimized); break;
-        default: notiere(QStringLiteral("restore")); w_.showNormal(); break;
+            case 0: {
+                const QSize s(zahl(1, 1600), zahl(1, 1200));
+                notiere(QStringLiteral("resize %1x%2").arg(s.width()).arg(s.height()));
+                w_.resize(s);
+                break;
+            }
+            case 1:
+                notiere(QStringLiteral("maximise"));
+                w_.setWindowState(Qt::WindowMaximized);
+                break;
+            case 2:
+                notiere(QStringLiteral("minimise"));
+                w_.setWindowState(Qt::WindowMinimized);
+                break;
+            default:
+                notiere(QStringLiteral("restore"));
+                w_.showNormal();
+                break;
         }
         // The platform's answer arrives before the player's next input does.
         QCoreApplication::processEvents();
-        notiere(QStringLiteral("  window now %1x%2, state %3").arg(w_.width()).arg(w_.height()).arg(w_.windowStateValue()));
+        notiere(
+            QStringLiteral("  window now %1x%2, state %3").arg(w_.width()).arg(w_.height()).arg(int(w_.windowState())));
     }
 
     void uhrEreignis()
@@ -490,7 +554,8 @@ private:
         t->tick();
         if (!endurance || fehler_ || menueVorher) return;
         const bool beendet = texteDiesesEreignisses_.value(0) == TextZeitUm;
-        if (tiefe_ == 0 && brett && vergangen >= 720 && !beendet) fail(QStringLiteral("tick at %1 s did not end the run").arg(vergangen));
+        if (tiefe_ == 0 && brett && vergangen >= 720 && !beendet)
+            fail(QStringLiteral("tick at %1 s did not end the run").arg(vergangen));
         if (vergangen < 719 && beendet) fail(QStringLiteral("run ended after %1 s").arg(vergangen));
     }
 
@@ -556,10 +621,14 @@ private:
     {
         zaehle();
         const int art = zahl(0, 99);
-        if (art < 30) tick(false);
-        else if (art < 60) tick(true);
-        else if (art < 85) uhrEreignis();
-        else if (art < 97) fensterEreignis();
+        if (art < 30)
+            tick(false);
+        else if (art < 60)
+            tick(true);
+        else if (art < 85)
+            uhrEreignis();
+        else if (art < 97)
+            fensterEreignis();
         else {
             notiere(QStringLiteral("process events"));
             QCoreApplication::processEvents();
@@ -598,14 +667,21 @@ private:
     friend class AffenTrace;
 };
 
-void AffenBox::MsgBox(const QString& text) { affe_.boxOffen(text); }
+void AffenBox::MsgBox(const QString& text)
+{
+    affe_.boxOffen(text);
+}
 
 void AffenTrace::propertyWritten(int control, ui::Property p, const QVariant& v)
 {
-    if (control == 0 && p == ui::Property::Visible && !v.toBool() && affe_.w().Zaehler == 51) affe_.brettFertig();
+    if (control == 0 && p == ui::Property::Visible && !v.toBool() && affe_.w().stand().Zaehler == 51)
+        affe_.brettFertig();
 }
 
-void AffenTrace::randomized() { affe_.gebaut(); }
+void AffenTrace::randomized()
+{
+    affe_.gebaut();
+}
 
 std::uint64_t seedAusUmgebung()
 {
@@ -655,7 +731,8 @@ private slots:
                 still = jetzt == zuletzt ? still + 1 : 0;
                 zuletzt = jetzt;
                 if (still >= 240) {
-                    std::fprintf(stderr, "monkey seed %llu hangs at event %ld\n", static_cast<unsigned long long>(seed), jetzt);
+                    std::fprintf(stderr, "monkey seed %llu hangs at event %ld\n", static_cast<unsigned long long>(seed),
+                                 jetzt);
                     std::abort();
                 }
             }
@@ -666,12 +743,14 @@ private slots:
 
         const double sekunden = std::chrono::duration<double>(std::chrono::steady_clock::now() - beginn).count();
         const auto& st = affe->statistik;
-        std::printf("monkey seed %llu: %ld events in %.1f s; %d runs, %d simple and %d endurance runs to the results, "
-                    "%d boards renewed, %d misses, %d window changes at a completion, boxes nested %d deep\n",
-                    static_cast<unsigned long long>(seed), affe->ereignisse(), sekunden, st.laeufe, st.einfachFertig,
-                    st.ausdauerFertig, st.erneuert, st.fehlklicks, st.amEnde, st.tiefsteBox);
+        std::printf(
+            "monkey seed %llu: %ld events in %.1f s; %d runs, %d simple and %d endurance runs to the results, "
+            "%d boards renewed, %d misses, %d window changes at a completion, boxes nested %d deep\n",
+            static_cast<unsigned long long>(seed), affe->ereignisse(), sekunden, st.laeufe, st.einfachFertig,
+            st.ausdauerFertig, st.erneuert, st.fehlklicks, st.amEnde, st.tiefsteBox);
         if (affe->fehler())
-            QFAIL(qPrintable(QStringLiteral("seed %1, %2\nlast events:\n%3").arg(seed).arg(*affe->fehler(), affe->protokoll())));
+            QFAIL(qPrintable(
+                QStringLiteral("seed %1, %2\nlast events:\n%3").arg(seed).arg(*affe->fehler(), affe->protokoll())));
         QCOMPARE(affe->ereignisse() >= anzahl, true);
     }
 

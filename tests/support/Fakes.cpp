@@ -1,25 +1,30 @@
 #include "tests/support/Fakes.h"
 
-namespace fakes {
+#include <cmath>
 
-namespace {
-constexpr double SecondsPerDay = 86400.0;
-}
+namespace fakes {
 
 ManualClock::ManualClock()
 {
-    // 8 December 2026 is day 46364 after 30 December 1899.
-    now_.datum = 46364.0 + (10 * 3600 + 0.25) / SecondsPerDay;
+    stellen(QDate(2026, 12, 8), QTime(10, 0, 0, 250));
     now_.monoNs = 5'000'000'000'000LL;
 }
 
 void ManualClock::advance(double seconds)
 {
-    now_.datum += seconds / SecondsPerDay;
-    now_.monoNs += static_cast<std::int64_t>(seconds * 1e9);
+    jumpWall(seconds);
+    now_.monoNs += std::llround(seconds * 1e9);
 }
 
-void ManualClock::jumpWall(double seconds) { now_.datum += seconds / SecondsPerDay; }
+void ManualClock::jumpWall(double seconds)
+{
+    now_.wandMs += std::llround(seconds * 1e3);
+}
+
+void ManualClock::stellen(const QDate& tag, const QTime& zeit)
+{
+    now_.wandMs = ui::WandMs(tag, zeit.msecsSinceStartOfDay());
+}
 
 float ScriptedRandom::next()
 {
@@ -28,12 +33,9 @@ float ScriptedRandom::next()
         queue_.pop_front();
         return r;
     }
-    state_ += 0x9E3779B97F4A7C15ULL;
-    std::uint64_t z = state_;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    z ^= z >> 31;
-    return static_cast<float>(z >> 40) * 0x1p-24f;
+    // A plain 64-bit linear congruential step; the top 24 bits make the value.
+    state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<float>(state_ >> 40) * 0x1p-24f;
 }
 
 void AnsweringMessageBox::MsgBox(const QString& text)

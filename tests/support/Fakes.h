@@ -1,8 +1,10 @@
 #pragma once
 // Stand-ins for the runtime services, so tests drive the game without a
 // person, a real clock or luck.
+#include <QDate>
 #include <QString>
 #include <QStringList>
+#include <QTime>
 #include <QVariant>
 #include <cstdint>
 #include <deque>
@@ -21,7 +23,7 @@ namespace fakes {
 // A clock that moves only when the test moves it.
 class ManualClock final : public ui::Clock {
 public:
-    // Starts at 8 December 2026, 10:00:00.25 local time (the quarter second
+    // Starts at 8 December 2026, 10:00:00.250 local time (the quarter second
     // makes second boundaries visible).
     ManualClock();
     ui::Zeitpunkt Now() override { return now_; }
@@ -30,6 +32,8 @@ public:
     void advance(double seconds);
     // The wall clock alone is set (DST switch, NTP step, a user).
     void jumpWall(double seconds);
+    // The wall clock alone is set to this local date and time.
+    void stellen(const QDate& tag, const QTime& zeit);
 
     ui::Zeitpunkt now_;
 };
@@ -100,7 +104,7 @@ struct Spiel {
     Flinkblick& w() { return *fenster; }
 
     // Index of the label that shows the sought number.
-    int gesuchterIndex() const { return fenster->GesuchteZahl() - 1; }
+    int gesuchterIndex() const { return fenster->stand().GesuchteZahl() - 1; }
     // A hit, through the handler.
     void treffer() { fenster->Zahllbl_Click(gesuchterIndex()); }
     // A miss, through the handler: any label but the sought one.

@@ -30,7 +30,10 @@ int fehler(const char* was)
     return 1;
 }
 
-QMessageBox* offeneBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
+QMessageBox* offeneBox()
+{
+    return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+}
 
 struct Treiber {
     fakes::ManualClock uhr;
@@ -56,7 +59,7 @@ struct Treiber {
         });
     }
 
-    int gesucht() const { return w.GesuchteZahl() - 1; }
+    int gesucht() const { return w.stand().GesuchteZahl() - 1; }
     void klick(QWidget* z) { QTest::mouseClick(z, Qt::LeftButton); }
     void treffer() { klick(w.Zahllbl[std::size_t(gesucht())]); }
     void fehlklick() { klick(w.Zahllbl[std::size_t(gesucht() == 0 ? 1 : 0)]); }
@@ -91,7 +94,7 @@ int schliessen(Treiber& t, const QString& zustand, bool rahmen)
         else
             w.close();
     };
-    const auto einfach = [&] { w.EinfachAusdauer[1]->setValue(true); };
+    const auto einfach = [&] { w.EinfachAusdauer[1]->setChecked(true); };
     const auto alle50 = [&] {
         einfach();
         t.klick(w.StartBtn);
@@ -138,7 +141,7 @@ int schliessen(Treiber& t, const QString& zustand, bool rahmen)
             t.uhr.advance(725);
             t.sobaldBox(QStringLiteral("Gesuchte Zahl = 1"), [&] {
                 w.Timer12Min->tick();
-                if (w.Zaehler != 1) std::exit(fehler("the run ended under the miss box"));
+                if (w.stand().Zaehler != 1) std::exit(fehler("the run ended under the miss box"));
                 zu();
             });
             t.fehlklick();
@@ -193,7 +196,8 @@ int spielen(Treiber& t, bool ausdauer)
     const int rc = QApplication::exec();
     if (rc != 0) return fehler("exec did not return 0");
     if (!fertig) return fehler("the run did not reach the start menu");
-    const QString erwartet = ausdauer ? QStringLiteral("Die 12 Minuten sind um!") : QStringLiteral("Alle 50 Zahlen gefunden");
+    const QString erwartet =
+        ausdauer ? QStringLiteral("Die 12 Minuten sind um!") : QStringLiteral("Alle 50 Zahlen gefunden");
     if (!t.boxTexte.contains(erwartet)) return fehler("the run did not end in the results");
     const QString zeile = QStringLiteral("Fehlversuche: 3\r\n");
     if (!w.Label1->caption().startsWith(zeile)) return fehler("wrong misses line");
@@ -205,7 +209,8 @@ int spielen(Treiber& t, bool ausdauer)
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) return fehler("usage: test_treiber schliessen <state> [frame] | einfach | ausdauer");
