@@ -84,6 +84,7 @@ void Flinkblick::createControls()
 
     Label1 = new ui::Label(this);
     labelAnlegen(Label1, QString(), 0, 0, 8055, 6735, QStringLiteral("MS Sans Serif"), 18.0f);
+    Kurve = new Leistungskurve(this);
 
     auto* optionen = new QButtonGroup(this);
     optionen->setExclusive(true);

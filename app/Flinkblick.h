@@ -11,6 +11,7 @@
 //   play/NeuMischen.cpp       ImmerNeuMischenChk_Click
 //   results/Ausdauer.cpp      Timer12Min_Timer
 //   results/Auswertung.cpp    AuswertungZeigen
+//   results/Leistungskurve.*  the panel beside the results; its figures in results/Kurvenwerte.*
 //
 // Glossary: Zaehler counter · Startzeit start time · Zielbasis direction base ·
 // Ausdauer endurance · ProMinute per minute · Modus mode · ImmerNeuMischen
@@ -23,6 +24,7 @@
 #include <cstdint>
 
 #include "app/Spielstand.h"
+#include "results/Leistungskurve.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
@@ -63,6 +65,8 @@ public:
     ui::Label* Label2;
     std::array<ui::Label*, 50> Zahllbl;
     ui::Label* Label1;
+    // Beside the results text while it is shown: how the run went.
+    Leistungskurve* Kurve;
 
     // Handlers.
     void Form_Load();
@@ -91,6 +95,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Hands the run's figures to the Leistungskurve, before the results reset them.
+    void LeistungskurveVorbereiten();
+    // What the run so far did, and the runs of this session: memory only.
+    kurve::Laufprotokoll laufprotokoll_;
+    kurve::Sitzung sitzung_;
+
     void createControls();
     void wireEvents();
     // Step 1 of RundeStarten: normal state at 12000 × 9600 twips.
@@ -106,6 +116,7 @@ private:
     struct Laufzeit {
         std::int64_t sekunden;
         std::int64_t minute;
+        std::int64_t monoNs;  // the reading's monotonic part
     };
     Laufzeit SeitStartzeit();
 

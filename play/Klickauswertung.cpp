@@ -14,12 +14,24 @@ void Flinkblick::Zahllbl_Click(int Index)
         }
         TrefferblitzStarten(Index);
         Zaehler += 1;
-        if (Ausdauer != ui::False) ProMinuteAt(SeitStartzeit().minute) += 1;
+        // One clock reading per hit serves the minute count and the Leistungskurve;
+        // a simple run needs only its monotonic part, which costs far less.
+        std::int64_t jetztNs;
+        if (Ausdauer != ui::False) {
+            const Laufzeit l = SeitStartzeit();
+            ProMinuteAt(l.minute) += 1;
+            jetztNs = l.monoNs;
+        } else {
+            jetztNs = d_.uhr.MonoNs();
+        }
+        // The endurance clock empties Modus for its time-up hit, which is no hit of the player.
+        if (!Modus.isEmpty()) laufprotokoll_.trefferNotieren(Modus, gesucht, jetztNs);
     } else {
         fehlermeldungOffen_ = true;
         MeldungZeigen(QStringLiteral("Gesuchte Zahl = ") + QString::number(gesucht));
         fehlermeldungOffen_ = false;
         Fehlversuche += 1;
+        laufprotokoll_.fehlversuchNotieren(gesucht);
     }
 
     if (Zaehler != 51) return;

@@ -97,7 +97,8 @@ void Flinkblick::RundeStarten()
 
 Flinkblick::Laufzeit Flinkblick::SeitStartzeit()
 {
-    const std::int64_t s = ui::DateDiffSeconds(Startzeit, d_.uhr.Now());
+    const ui::Zeitpunkt jetzt = d_.uhr.Now();
+    const std::int64_t s = ui::DateDiffSeconds(Startzeit, jetzt);
     // Int rounds towards minus infinity.
-    return {s, s / 60 - (s % 60 < 0 ? 1 : 0)};
+    return {s, s / 60 - (s % 60 < 0 ? 1 : 0), jetzt.monoNs};
 }

@@ -9,6 +9,7 @@ void Flinkblick::AuswertungZeigen()
         l->setBackColor(ui::Schwarz);
     }
 
+    LeistungskurveVorbereiten();
     QString text = Label1->caption();
     if (Ausdauer != ui::False) {
         ui::Integer gesamt = 0;
@@ -30,8 +31,10 @@ void Flinkblick::AuswertungZeigen()
     MeldungZeigen(Ausdauer != ui::False ? QStringLiteral("Die 12 Minuten sind um!")
                                         : QStringLiteral("Alle 50 Zahlen gefunden"));
     Label1->setVisible(true);
+    Kurve->show();
     MeldungZeigen(QStringLiteral("Bitte noch einmal klicken um das Startmenü anzuzeigen."));
     Label1->setVisible(false);
+    Kurve->hide();
 
     StartBtn->setVisible(true);
     BuntRunterStartBtn->setVisible(true);

@@ -42,4 +42,10 @@ Zeitpunkt SystemClock::Now()
     return z;
 }
 
+std::int64_t SystemClock::MonoNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 }  // namespace ui

@@ -1,10 +1,13 @@
 // Takes the README's screenshots from the real window on a real X server
-// (run it under xvfb-run): start menu, colourful board, uniform board, results.
+// (run it under xvfb-run): start menu, colourful board, uniform board, and the
+// results of an endurance run and of a simple run with their Leistungskurve.
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "app/Flinkblick.h"
@@ -23,7 +26,10 @@ void settle(int ms = 300)
 
 bool save(const QRect& area, const QString& path)
 {
-    QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0).copy(area);
+    // The grab is in device pixels; with QT_SCALE_FACTOR the window's area is not.
+    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+    const qreal dpr = screen.devicePixelRatio();
+    const QPixmap shot = screen.copy(QRectF(area.topLeft() * dpr, area.size() * dpr).toAlignedRect());
     const bool ok = shot.save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     return ok;
@@ -33,11 +39,15 @@ bool save(const QRect& area, const QString& path)
 class PhotographedBox final : public ui::MessageBoxService {
 public:
     PhotographedBox(QWidget* window, QString dir) : window_(window), dir_(std::move(dir)) {}
+    // The file the results of the next run go to.
+    QString datei;
+    bool ok = true;
+
     void MsgBox(const QString& text) override
     {
         if (text.startsWith(u"Bitte"))
             QTimer::singleShot(400, [this] {
-                save(window_->frameGeometry(), dir_ + "/ergebnis.png");
+                ok &= save(window_->frameGeometry(), dir_ + "/" + datei);
                 echt_.shutDown();
             });
         else
@@ -92,16 +102,49 @@ int main(int argc, char* argv[])
     settle();
     ok &= save(w.frameGeometry(), dir + "/gleiche-zahlen.png");
 
-    // Twelve minutes of steady play, then the results.
-    double sekunde = 0;
-    for (int klick = 0; sekunde < 719; ++klick) {
-        const double pause = 1.6 + 0.3 * ((klick * 7) % 5) + (klick % 41 == 40 ? 4.0 : 0.0);
-        uhr.advance(pause);
-        sekunde += pause;
-        if (sekunde >= 719) break;
-        w.Zahllbl_Click(klick % 37 == 36 ? (w.stand().GesuchteZahl() % 50) : w.stand().GesuchteZahl() - 1);
-    }
-    uhr.advance(720.5 - sekunde);
-    w.Timer12Min_Timer();
-    return ok ? 0 : 1;
+    // Runs before the photographed ones, so the panel has a session to compare with.
+    const auto stumm = [&](auto lauf) {
+        weiche.ziel = nullptr;
+        lauf();
+        weiche.ziel = &foto;
+    };
+
+    // Twelve minutes of play that warms up and then tires a little; the
+    // second run is photographed against the first.
+    const auto ausdauer = [&](double tempo) {
+        w.EinfachAusdauer[0]->setChecked(true);
+        w.StartBtn_Click();
+        double sekunde = 0;
+        for (int klick = 0; sekunde < 719; ++klick) {
+            const double minute = sekunde / 60;
+            const double pause = tempo * (1.9 - 0.12 * std::min(minute, 3.0) + 0.035 * std::max(0.0, minute - 5)) +
+                                 0.3 * ((klick * 7) % 5) + (klick % 41 == 40 ? 4.0 : 0.0);
+            uhr.advance(pause);
+            sekunde += pause;
+            if (sekunde >= 719) break;
+            w.Zahllbl_Click(klick % 37 == 36 ? (w.stand().GesuchteZahl() % 50) : w.stand().GesuchteZahl() - 1);
+        }
+        uhr.advance(720.5 - sekunde);
+        w.Timer12Min_Timer();
+    };
+    stumm([&] { ausdauer(1.08); });
+    foto.datei = QStringLiteral("ergebnis.png");
+    ausdauer(1.0);
+
+    // Five simple runs of the same mode: the fifth shows the five-run reading.
+    const auto einfach = [&](int runde) {
+        w.EinfachAusdauer[1]->setChecked(true);
+        w.Gleiche_Zahlen_Click();
+        for (int z = 1; z <= 50; ++z) {
+            // Irregular but repeatable: a few numbers take long, most are quick.
+            const double zufall = std::fmod(std::sin(z * 12.9898 + runde * 78.233) * 43758.5453, 1.0);
+            uhr.advance(1.0 + 1.6 * zufall * zufall + (z % 17 == 3 ? 2.2 : 0.0) - 0.05 * runde);
+            if ((z + runde) % 19 == 0) w.Zahllbl_Click(w.stand().GesuchteZahl() % 50);
+            w.Zahllbl_Click(w.stand().GesuchteZahl() - 1);
+        }
+    };
+    for (int runde = 1; runde <= 4; ++runde) stumm([&] { einfach(runde); });
+    foto.datei = QStringLiteral("ergebnis-einfach.png");
+    einfach(5);
+    return ok && foto.ok ? 0 : 1;
 }

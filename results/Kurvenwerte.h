@@ -1,0 +1,112 @@
+#pragma once
+// The figures behind the Leistungskurve: what a run leaves behind (hits with
+// the monotonic clock reading they were counted at, misses with the number
+// sought), what this program session remembers of earlier runs, and the
+// statistics drawn from both. Plain data and plain functions: no widget, no
+// display, nothing written anywhere; the session lives as long as the window.
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace kurve {
+
+using Minuten = std::array<int, 12>;
+
+struct Treffer {
+    int zahl;
+    std::int64_t monoNs;
+};
+
+// Filled by the click judgement, emptied when the results have taken it.
+struct Laufprotokoll {
+    // The endurance clock empties Modus at time-up, so the mode is noted here.
+    QString modus;
+    std::vector<Treffer> treffer;
+    // The number sought at each miss.
+    std::vector<int> fehlversuche;
+
+    void trefferNotieren(const QString& m, int zahl, std::int64_t monoNs)
+    {
+        if (modus.isEmpty()) modus = m;
+        treffer.push_back({zahl, monoNs});
+    }
+    void fehlversuchNotieren(int gesucht) { fehlversuche.push_back(gesucht); }
+};
+
+// Runs of this program session, compared per mode and "Immer neu mischen?" setting.
+class Sitzung {
+public:
+    struct Lauf {
+        QString modus;
+        bool mischen;
+        bool ausdauer;
+        double sekunden;  // simple run: start to last hit
+        Minuten proMinute;
+    };
+
+    void merken(Lauf lauf) { laeufe_.push_back(std::move(lauf)); }
+    // The shortest simple run so far.
+    std::optional<double> bestzeit(const QString& modus, bool mischen) const;
+    // The endurance run with the highest total so far (the earlier one on a tie).
+    std::optional<Minuten> besterAusdauerlauf(const QString& modus, bool mischen) const;
+    // The lengths of the last `n` simple runs, oldest first.
+    std::vector<double> letzteZeiten(const QString& modus, bool mischen, std::size_t n) const;
+
+private:
+    std::vector<Lauf> laeufe_;
+};
+
+int summe(const Minuten& m);
+double mittelJeMinute(const Minuten& m);
+// Index of the minute with the most finds (the first of equals).
+int besteMinute(const Minuten& m);
+
+struct AnfangEnde {
+    double anfang;                           // mean of minutes 1 to 3
+    double ende;                             // mean of minutes 10 to 12
+    std::optional<double> aenderungProzent;  // none when the start was 0
+};
+AnfangEnde anfangGegenEnde(const Minuten& m);
+
+struct Zahlzeit {
+    int zahl;
+    double sekunden;  // from the previous hit, the first from the start
+    int fehlversuche;
+};
+// The recorded hits in the order sought, each with its seconds and misses.
+std::vector<Zahlzeit> zeitenJeZahl(std::int64_t startNs, const Laufprotokoll& p);
+// The `n` slowest, slowest first; equal times in the order sought.
+std::vector<Zahlzeit> langsamste(const std::vector<Zahlzeit>& zeiten, std::size_t n = 5);
+// Seconds from the start to the last hit.
+double laufzeit(std::int64_t startNs, const Laufprotokoll& p);
+
+// The classic reading of five runs T1 … T5: ER the mean, VR = T1 / ER, PU = T4 / ER.
+struct FuenfRunden {
+    double er, vr, pu;
+};
+std::optional<FuenfRunden> fuenfRunden(const std::vector<double>& zeiten);
+
+// German decimal comma, `stellen` decimals.
+QString dezimal(double wert, int stellen);
+
+// Everything the panel draws and says about one run.
+struct Kurvendaten {
+    bool ausdauer = false;
+    Minuten proMinute{};
+    std::optional<Minuten> bester;  // best earlier endurance run of the kind
+    std::vector<Zahlzeit> zeiten;
+    // The sentences under the bars; the screen reader gets them too.
+    QStringList saetze;
+
+    QString beschreibung() const;
+};
+
+// Both read the session before they add this run to it.
+Kurvendaten ausdauerAuswerten(const Minuten& proMinute, const Laufprotokoll& p, bool mischen, Sitzung& s);
+Kurvendaten einfachAuswerten(std::int64_t startNs, const Laufprotokoll& p, const QString& modus, bool mischen,
+                             Sitzung& s);
+
+}  // namespace kurve

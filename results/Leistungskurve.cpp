@@ -1,0 +1,238 @@
+#include "results/Leistungskurve.h"
+
+#include <QAccessibleWidget>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/Units.h"
+
+namespace {
+
+constexpr int Rand = 8;
+const QColor Weiss(255, 255, 255);
+const QColor Gitter(70, 70, 70);
+
+// To a screen reader the panel is a chart; its name and description are the widget's.
+QAccessibleInterface* kurveAccessible(const QString& className, QObject* object)
+{
+    if (className != u"Leistungskurve" || !object->isWidgetType()) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+}
+
+// A round step for the seconds axis, so that at most five grid lines are drawn.
+double schritt(double hoechstwert)
+{
+    double s = 0.5;
+    for (double naechster : {1.0, 2.0, 5.0, 10.0, 20.0, 30.0, 60.0, 120.0, 300.0, 600.0})
+        if (hoechstwert / s > 5) s = naechster;
+    // Beyond 50 minutes on one number: whole ten-minute steps.
+    return hoechstwert > 3000 ? std::ceil(hoechstwert / 3000.0) * 600.0 : s;
+}
+
+}  // namespace
+
+Leistungskurve::Leistungskurve(QWidget* parent) : QWidget(parent)
+{
+    static const bool installed = (QAccessible::installFactory(kurveAccessible), true);
+    (void)installed;
+    setObjectName(QStringLiteral("Leistungskurve"));
+    setAccessibleName(QStringLiteral("Leistungskurve"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    // The start menu's typeface and size: nothing on the panel is smaller.
+    schrift_ = QFont(QStringLiteral("Arial"));
+    schrift_.setPointSizeF(9.75);
+    setFont(schrift_);
+    hide();
+}
+
+QColor Leistungskurve::akzent()
+{
+    return QColor(255, 176, 0);
+}
+
+void Leistungskurve::setzen(kurve::Kurvendaten daten, const QLabel* ergebnis)
+{
+    daten_ = std::move(daten);
+    ergebnis_ = ergebnis;
+    setAccessibleDescription(daten_.beschreibung());
+    anordnen();
+}
+
+void Leistungskurve::showEvent(QShowEvent* event)
+{
+    // The results text is complete only now.
+    anordnen();
+    QWidget::showEvent(event);
+}
+
+void Leistungskurve::anordnen()
+{
+    if (!ergebnis_) return;
+    const QRect text = ergebnis_->geometry();
+    const QFontMetricsF fm(ergebnis_->font());
+    zeile_ = fm.lineSpacing();
+    const QStringList zeilen = ergebnis_->text().split(QLatin1Char('\n'));
+    // Inside the window at its load size, and above the message box, which
+    // sits low in the window and never reaches up to the results label's bottom.
+    const int rechts = std::min(parentWidget()->width(), ui::twipsToPixelEdge(12000)) - Rand;
+    if (daten_.ausdauer) {
+        // Right of the fourteen lines, each bar on its minute's line.
+        double breit = 0;
+        for (const QString& z : zeilen) breit = std::max(breit, fm.horizontalAdvance(z));
+        const int links = std::min(text.left() + int(std::ceil(breit)) + 2 * Rand, text.right() + 1);
+        setGeometry(QRect(QPoint(links, text.top()), QPoint(rechts, text.bottom())));
+    } else {
+        // Under the lines, across the window.
+        const int oben = text.top() + int(std::lround((double(zeilen.size()) + 0.5) * zeile_));
+        setGeometry(QRect(QPoint(text.left(), oben), QPoint(rechts, text.bottom())));
+    }
+}
+
+void Leistungskurve::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    p.setFont(schrift_);
+    if (daten_.ausdauer)
+        ausdauerZeichnen(p);
+    else
+        einfachZeichnen(p);
+}
+
+int Leistungskurve::saetzeZeichnen(QPainter& p, int oben, bool nurMessen, int ab)
+{
+    const int breite = width() - 2 * Rand;
+    int y = oben;
+    p.setPen(Weiss);
+    for (const QString& s : daten_.saetze.mid(ab)) {
+        const QRect r = p.fontMetrics().boundingRect(QRect(Rand, y, breite, 10000), Qt::TextWordWrap, s);
+        if (!nurMessen) p.drawText(QRect(Rand, y, breite, r.height()), Qt::TextWordWrap, s);
+        y += r.height() + 1;
+    }
+    return y - oben;
+}
+
+void Leistungskurve::ausdauerZeichnen(QPainter& p)
+{
+    const auto& zahlen = daten_.proMinute;
+    const QFontMetrics fm(schrift_);
+    int hoechst = *std::max_element(zahlen.begin(), zahlen.end());
+    if (daten_.bester) hoechst = std::max(hoechst, *std::max_element(daten_.bester->begin(), daten_.bester->end()));
+    hoechst = std::max(hoechst, 1);
+    const int zahlBreite = fm.horizontalAdvance(QStringLiteral("0000")) + 6;
+    const double laenge = double(width() - 2 * Rand - zahlBreite) / hoechst;
+    const int balken = std::max(6, int(zeile_ * 0.55));
+    const int beste = kurve::besteMinute(zahlen);
+
+    QFont fett = schrift_;
+    fett.setBold(true);
+    p.setFont(fett);
+    p.setPen(Weiss);
+    // The mean heads the bars, on the line of the misses; the other sentences go under the bars.
+    const int zh = int(std::lround(zeile_));
+    p.drawText(QRect(Rand, 0, width() - Rand, zh), Qt::AlignLeft | Qt::AlignVCenter, daten_.saetze.value(0));
+
+    for (int m = 0; m < 12; ++m) {
+        const int zeilenOben = int(std::lround((m + 1) * zeile_));
+        const int y = zeilenOben + (zh - balken) / 2;
+        const int w = int(std::lround(zahlen[std::size_t(m)] * laenge));
+        p.fillRect(Rand, y, w, balken, akzent());
+        int ende = Rand + w;
+        if (m == beste) {
+            p.setPen(QPen(Weiss, 2));
+            p.drawRect(QRect(Rand, y, std::max(w, 1), balken).adjusted(-1, -1, 1, 1));
+        }
+        if (daten_.bester) {
+            // The session's best run: a thin mark reaching over the bar.
+            const int x = Rand + int(std::lround((*daten_.bester)[std::size_t(m)] * laenge));
+            p.fillRect(x - 1, zeilenOben + 2, 2, zh - 4, Weiss);
+            ende = std::max(ende, x + 1);
+        }
+        p.setFont(m == beste ? fett : schrift_);
+        p.setPen(Weiss);
+        p.drawText(QRect(ende + 5, zeilenOben, zahlBreite, zh), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::number(zahlen[std::size_t(m)]));
+    }
+    p.setFont(schrift_);
+    saetzeZeichnen(p, int(std::lround(13 * zeile_)) + 2, false, 1);
+}
+
+void Leistungskurve::einfachZeichnen(QPainter& p)
+{
+    const auto& zeiten = daten_.zeiten;
+    const QFontMetrics fm(schrift_);
+    const int zh = fm.height();
+
+    QFont fett = schrift_;
+    fett.setBold(true);
+    p.setFont(fett);
+    p.setPen(Weiss);
+    p.drawText(QRect(Rand, 0, width() - 2 * Rand, zh), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Sekunden je Zahl"));
+    p.setFont(schrift_);
+    // The legend of the miss marks, at the right of the heading.
+    const QString legende = QStringLiteral("Fehlversuch");
+    const int lx = width() - Rand - fm.horizontalAdvance(legende);
+    p.drawText(QRect(lx, 0, width() - lx, zh), Qt::AlignLeft | Qt::AlignVCenter, legende);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Weiss);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(lx - 8, zh / 2.0), 3, 3);
+    p.setRenderHint(QPainter::Antialiasing, false);
+
+    const int textHoehe = saetzeZeichnen(p, 0, true);
+    saetzeZeichnen(p, height() - textHoehe, false);
+    const int unten = height() - textHoehe - zh - 6;  // the axis
+    const int punkte = 3 * 7;                         // room for the miss marks above the tallest bar
+    const int oben = zh + 6 + punkte;
+    if (zeiten.empty() || unten <= oben) return;  // a window shrunk below its load size
+
+    double hoechst = 0.1;
+    for (const auto& z : zeiten) hoechst = std::max(hoechst, z.sekunden);
+    const double st = schritt(hoechst);
+    // A bar that is a whole step high ends on the top line rather than under a line of its own.
+    const double skala = std::ceil(hoechst / st - 1e-6) * st;
+    const double jeSekunde = (unten - oben) / skala;
+
+    const int achse = fm.horizontalAdvance(QStringLiteral("000 s")) + 6;
+    const double feld = double(width() - Rand - achse) / double(zeiten.size());
+    const int balken = std::max(2, int(feld * 0.7));
+
+    for (double s = 0; s <= skala + 1e-9; s += st) {
+        const int y = unten - int(std::lround(s * jeSekunde));
+        p.setPen(s == 0 ? QColor(Weiss) : Gitter);
+        p.drawLine(achse, y, width() - Rand, y);
+        p.setPen(Weiss);
+        p.drawText(QRect(0, y - zh / 2, achse - 6, zh), Qt::AlignRight | Qt::AlignVCenter,
+                   kurve::dezimal(s, st < 1 ? 1 : 0) + QStringLiteral(" s"));
+    }
+
+    p.setRenderHint(QPainter::Antialiasing);
+    for (std::size_t i = 0; i < zeiten.size(); ++i) {
+        const auto& z = zeiten[i];
+        const double mitte = achse + feld * (double(i) + 0.5);
+        const int x = int(std::lround(mitte - balken / 2.0));
+        const int h = std::max(1, int(std::lround(z.sekunden * jeSekunde)));
+        p.fillRect(x, unten - h, balken, h, akzent());
+        if (z.fehlversuche > 0) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(Weiss);
+            if (z.fehlversuche <= 3) {
+                for (int k = 0; k < z.fehlversuche; ++k) p.drawEllipse(QPointF(mitte, unten - h - 5 - 7 * k), 3, 3);
+            } else {
+                p.setPen(Weiss);
+                p.drawText(QRect(int(mitte) - 20, unten - h - punkte, 40, punkte), Qt::AlignHCenter | Qt::AlignBottom,
+                           QString::number(z.fehlversuche));
+            }
+        }
+        // The number sought at the first place and every fifth.
+        if (i == 0 || (i + 1) % 5 == 0) {
+            p.setPen(Weiss);
+            p.drawText(QRect(int(mitte) - 20, unten + 3, 40, zh), Qt::AlignHCenter | Qt::AlignTop,
+                       QString::number(z.zahl));
+        }
+    }
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The panel beside the results text: the work curve of an endurance run or
+// the seconds per number of a simple run. One widget drawn with QPainter and
+// no children; a screen reader gets every figure from its description.
+#include <QLabel>
+#include <QWidget>
+
+#include "results/Kurvenwerte.h"
+
+class Leistungskurve : public QWidget {
+    Q_OBJECT
+public:
+    explicit Leistungskurve(QWidget* parent);
+
+    // Takes a run's figures; when shown, the panel places itself beside the
+    // text of `ergebnis`, the results label.
+    void setzen(kurve::Kurvendaten daten, const QLabel* ergebnis);
+    const kurve::Kurvendaten& daten() const { return daten_; }
+
+    static QColor akzent();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void anordnen();
+    void ausdauerZeichnen(QPainter& p);
+    void einfachZeichnen(QPainter& p);
+    // Draws the sentences from number `ab` on, from `oben` down, wrapped to the panel; returns the height used.
+    int saetzeZeichnen(QPainter& p, int oben, bool nurMessen, int ab = 0);
+
+    kurve::Kurvendaten daten_;
+    const QLabel* ergebnis_ = nullptr;
+    double zeile_ = 0;
+    QFont schrift_;
+};
