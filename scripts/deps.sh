@@ -6,7 +6,7 @@ set -euo pipefail
 
 build_pkgs=(g++ cmake make qt6-base-dev)
 font_pkgs=(fonts-liberation2 fonts-lato fonts-dancingscript fonts-comfortaa fonts-linuxlibertine fonts-dejavu-core fontconfig)
-test_pkgs=(xvfb xauth libbenchmark-dev valgrind gcovr imagemagick x11-utils dpkg-dev file desktop-file-utils appstream
+test_pkgs=(clang-format xvfb xauth libbenchmark-dev valgrind gcovr imagemagick x11-utils dpkg-dev file desktop-file-utils appstream
            lintian man-db locales)
 
 wanted=("${build_pkgs[@]}" "${font_pkgs[@]}")

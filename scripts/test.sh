@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds Flinkblick four ways and tests each:
+# Installs what is missing, checks the layout of every C++ file against
+# .clang-format, then builds Flinkblick four ways and tests each:
 #   1. the normal build with every test (first, so a plain failure shows early)
 #   2. AddressSanitizer + UndefinedBehaviorSanitizer, every test again (the
 #      package check, which builds its own release, runs once, in stage 1)
@@ -11,6 +12,12 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh test
 jobs="$(nproc)"
 stage() { printf '\n=== %s ===\n' "$*"; }
+
+stage "Layout (clang-format)"
+# Formatting never comes up in review: a file that is not laid out as
+# .clang-format says fails here, before anything is built.
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+echo "all C++ files laid out as .clang-format says"
 
 stage "Normal build and all tests"
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -14,19 +14,34 @@ public:
     static constexpr int Max = std::numeric_limits<std::int16_t>::max();
 
     constexpr Integer() = default;
-    constexpr Integer(int v) : v_(static_cast<std::int16_t>(std::clamp(v, Min, Max))) {}  // NOLINT: implicit like the language's Integer
+    constexpr Integer(int v)
+        : v_(static_cast<std::int16_t>(std::clamp(v, Min, Max))) {}  // NOLINT: implicit like the language's Integer
 
     constexpr operator int() const { return v_; }  // NOLINT
 
-    constexpr Integer& operator+=(int d) { *this = Integer(int(v_) + d); return *this; }
-    constexpr Integer& operator-=(int d) { *this = Integer(int(v_) - d); return *this; }
+    constexpr Integer& operator+=(int d)
+    {
+        *this = Integer(int(v_) + d);
+        return *this;
+    }
+    constexpr Integer& operator-=(int d)
+    {
+        *this = Integer(int(v_) - d);
+        return *this;
+    }
 
 private:
     std::int16_t v_ = 0;
 };
 
-constexpr Integer operator+(Integer a, Integer b) { return Integer(int(a) + int(b)); }
-constexpr Integer operator-(Integer a, Integer b) { return Integer(int(a) - int(b)); }
+constexpr Integer operator+(Integer a, Integer b)
+{
+    return Integer(int(a) + int(b));
+}
+constexpr Integer operator-(Integer a, Integer b)
+{
+    return Integer(int(a) - int(b));
+}
 
 // 16-bit Booleans: True is -1, False is 0, and any non-zero value counts as on.
 using Boolean = std::int16_t;

@@ -1,8 +1,8 @@
 #include "ui/Random.h"
 
-#include "ui/Trace.h"
-
 #include <chrono>
+
+#include "ui/Trace.h"
 
 namespace ui {
 

@@ -7,8 +7,18 @@
 namespace ui {
 
 enum class Property {
-    Caption, Visible, Left, Top, Width, Height,
-    ForeColor, BackColor, Alignment, FontName, FontSize, FontItalic,
+    Caption,
+    Visible,
+    Left,
+    Top,
+    Width,
+    Height,
+    ForeColor,
+    BackColor,
+    Alignment,
+    FontName,
+    FontSize,
+    FontItalic,
 };
 
 class Trace {

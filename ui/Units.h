@@ -11,7 +11,10 @@ inline constexpr double TwipsPerPixel = 15.0;  // 1/1440 inch at 96 dpi
 
 // Edges are rounded, not sizes: two controls that touch in twips then touch on
 // screen, with neither a gap nor an overlap between them.
-inline int twipsToPixelEdge(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
+inline int twipsToPixelEdge(double twips)
+{
+    return static_cast<int>(std::lround(twips / TwipsPerPixel));
+}
 
 inline QRect twipsToPixelRect(double left, double top, double width, double height)
 {
@@ -23,7 +26,10 @@ inline QRect twipsToPixelRect(double left, double top, double width, double heig
 }
 
 // RGB(r, g, b) stored as r + 256·g + 65536·b.
-inline constexpr std::int32_t RGB(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+inline constexpr std::int32_t RGB(int r, int g, int b)
+{
+    return r + 256 * g + 65536 * b;
+}
 
 inline QColor toQColor(std::int32_t rgb)
 {

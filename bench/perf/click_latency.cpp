@@ -76,13 +76,19 @@ int main(int argc, char* argv[])
     bool reshuffle = false, uniform = false, samples = false;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == u"--hits" && i + 1 < args.size()) hits = args[++i].toInt();
-        else if (args[i] == u"--warmup" && i + 1 < args.size()) warmup = args[++i].toInt();
-        else if (args[i] == u"--reshuffle") reshuffle = true;
-        else if (args[i] == u"--uniform") uniform = true;
-        else if (args[i] == u"--samples") samples = true;
+        if (args[i] == u"--hits" && i + 1 < args.size())
+            hits = args[++i].toInt();
+        else if (args[i] == u"--warmup" && i + 1 < args.size())
+            warmup = args[++i].toInt();
+        else if (args[i] == u"--reshuffle")
+            reshuffle = true;
+        else if (args[i] == u"--uniform")
+            uniform = true;
+        else if (args[i] == u"--samples")
+            samples = true;
         else {
-            std::fprintf(stderr, "usage: click_latency [--hits N] [--warmup W] [--reshuffle] [--uniform] [--samples]\n");
+            std::fprintf(stderr,
+                         "usage: click_latency [--hits N] [--warmup W] [--reshuffle] [--uniform] [--samples]\n");
             return 2;
         }
     }
@@ -132,8 +138,7 @@ int main(int argc, char* argv[])
         }
         QElapsedTimer limit;
         limit.start();
-        while (watch.paintedNs < 0 && limit.elapsed() < 2000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        while (watch.paintedNs < 0 && limit.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents);
         const qint64 t1 = clock.nsecsElapsed();
         watch.armed = nullptr;
         if (watch.paintedNs < 0) {
@@ -149,7 +154,8 @@ int main(int argc, char* argv[])
         } else {
             toFlushed.push_back(static_cast<double>(t1 - t0) / 1e6);
             toPaint.push_back(static_cast<double>(watch.paintedNs - t0) / 1e6);
-            if (samples) std::printf("hit %3zu number %2d %.3f ms\n", toFlushed.size(), ziel->index() + 1, toFlushed.back());
+            if (samples)
+                std::printf("hit %3zu number %2d %.3f ms\n", toFlushed.size(), ziel->index() + 1, toFlushed.back());
         }
         // Let the flash end, as it does between a player's clicks.
         settle(130);
