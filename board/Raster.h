@@ -41,6 +41,8 @@ void aufbauen(Brett b, Stil&& stil)
     std::array<bool, Felder> Belegt{};  // lives for this build only
     for (int i = 0; i < Felder; ++i) {
         ui::Label& l = *b.Zahllbl[static_cast<std::size_t>(i)];
+        // The label moves and changes its face once, when it is complete.
+        ui::Label::Batch ganzesLabel(l);
         l.setTextAlignment(Qt::AlignHCenter);
         l.setHeightTwips(static_cast<float>(b.fenster.outerHeightTwips() / 6.0));
         l.setWidthTwips(static_cast<float>(b.fenster.outerWidthTwips() / 12.0));

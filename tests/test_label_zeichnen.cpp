@@ -140,6 +140,35 @@ private slots:
         QCOMPARE(l.grab().toImage(), vonQLabel(eltern, {QStringLiteral("13"), QStringLiteral("Arial"), 25, true,
                                                         Qt::AlignHCenter, QSize(67, 107), ui::Weiss}));
     }
+
+    // Writes inside a batch reach the widget together when it closes: the label
+    // then stands and paints as the same writes made one by one.
+    void stapelWirktBeimSchliessen()
+    {
+        QWidget eltern;
+        ui::Label l(&eltern);
+        l.setWidthTwips(67 * 15);
+        l.setHeightTwips(107 * 15);
+        l.setFontName(QStringLiteral("Arial"));
+        l.setFontSize(20);
+        l.setCaption(QStringLiteral("7"));
+        {
+            ui::Label::Batch stapel(l);
+            l.setTextAlignment(Qt::AlignHCenter);
+            l.setHeightTwips(90 * 15);
+            l.setFontName(QStringLiteral("Times New Roman"));
+            l.setFontItalic(true);
+            l.setFontSize(25);
+            l.setLeft(30 * 15);
+            l.setTop(45 * 15);
+            QCOMPARE(l.geometry(), QRect(0, 0, 67, 107));
+            QCOMPARE(l.font().pointSizeF(), 20.0);
+        }
+        QCOMPARE(l.geometry(), QRect(30, 45, 67, 90));
+        QCOMPARE(l.font().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(l.grab().toImage(), vonQLabel(eltern, {QStringLiteral("7"), QStringLiteral("Times New Roman"), 25,
+                                                        true, Qt::AlignHCenter, QSize(67, 90), ui::Weiss}));
+    }
 };
 
 QTEST_MAIN(LabelZeichnenTest)

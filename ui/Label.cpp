@@ -69,7 +69,32 @@ void Label::setHeightTwips(float twips)
 
 void Label::applyGeometry()
 {
+    if (batch_ > 0) {
+        geometryHeld_ = true;
+        return;
+    }
     setGeometry(twipsToPixelRect(left_, top_, width_, height_));
+}
+
+void Label::applyFont()
+{
+    if (batch_ > 0) {
+        fontHeld_ = true;
+        return;
+    }
+    setFont(font_);
+}
+
+void Label::applyHeld()
+{
+    if (geometryHeld_) {
+        geometryHeld_ = false;
+        applyGeometry();
+    }
+    if (fontHeld_) {
+        fontHeld_ = false;
+        applyFont();
+    }
 }
 
 void Label::setForeColor(std::int32_t rgb)
@@ -121,7 +146,7 @@ void Label::setFontName(const QString& name)
 {
     fontName_ = name;
     font_.setFamily(name);
-    setFont(font_);
+    applyFont();
     report(Property::FontName, name);
 }
 
@@ -129,7 +154,7 @@ void Label::setFontSize(float points)
 {
     fontSize_ = points;
     font_.setPointSizeF(points);
-    setFont(font_);
+    applyFont();
     report(Property::FontSize, points);
 }
 
@@ -137,7 +162,7 @@ void Label::setFontItalic(bool italic)
 {
     fontItalic_ = italic;
     font_.setItalic(italic);
-    setFont(font_);
+    applyFont();
     report(Property::FontItalic, italic);
 }
 
@@ -149,8 +174,11 @@ void Label::paintEvent(QPaintEvent* event)
     if (t.isEmpty()) return;
     // What QLabel draws for plain text without a frame, margin or indent; the
     // game's captions are numbers and German text, always left to right.
+    // Drawn straight with the label's font and text colour, as the style would
+    // for an enabled label, without its pen save and restore.
     const int flags = int(QStyle::visualAlignment(Qt::LeftToRight, alignment())) | Qt::TextForceLeftToRight;
-    style()->drawItemText(&p, contentsRect(), flags, palette(), isEnabled(), t, foregroundRole());
+    p.setPen(palette().color(foregroundRole()));
+    p.drawText(contentsRect(), flags, t);
     Q_UNUSED(event);
 }
 

@@ -15,6 +15,23 @@ public:
     // `index` is reported with a click and to a Trace (-1 for a single label).
     explicit Label(QWidget* parent, int index = -1);
 
+    // While a Batch is open, writes of the position, size and font are stored
+    // and reported at once but reach the widget together when it closes: one
+    // move and one font change per label instead of one per write.
+    class Batch {
+    public:
+        explicit Batch(Label& l) : l_(l) { ++l_.batch_; }
+        ~Batch()
+        {
+            if (--l_.batch_ == 0) l_.applyHeld();
+        }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        Label& l_;
+    };
+
     int index() const { return index_; }
     void setTrace(Trace* trace) { trace_ = trace; }
 
@@ -66,6 +83,8 @@ private:
         if (trace_) trace_->propertyWritten(index_, p, v);
     }
     void applyGeometry();
+    void applyFont();
+    void applyHeld();
     void applyColors();
 
     int index_;
@@ -83,6 +102,8 @@ private:
     // that has not changed.
     QFont font_;
     bool pressed_ = false;
+    int batch_ = 0;
+    bool geometryHeld_ = false, fontHeld_ = false;
 };
 
 }  // namespace ui
