@@ -93,6 +93,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Hands the run's figures to the Leistungskurve, before the results reset them.
@@ -124,4 +125,5 @@ private:
     // Only Zahllbl_Click writes these.
     ui::Integer Fehlversuche = 0;
     bool fehlermeldungOffen_ = false;
+    bool schriftenVorbereitet_ = false;
 };

@@ -12,6 +12,16 @@ int ganz(float r, int n)
 {
     return static_cast<int>(std::floor(static_cast<double>(r) * n));
 }
+
+QString bunteBeschriftung(int i)
+{
+    return QString::number(i + 1);
+}
+
+QString gleicheBeschriftung(int i)
+{
+    return i <= 8 ? QStringLiteral("0") + QString::number(i + 1) : QString::number(i + 1);
+}
 }  // namespace
 
 void BunteAufbauen(Brett b)
@@ -24,9 +34,35 @@ void BunteAufbauen(Brett b)
         const int k = ganz(b.zufall.Rnd(), 5);
         l.setFontName(QLatin1String(BunteSchriften[static_cast<std::size_t>(std::clamp(k, 0, 4))]));
         l.setFontItalic(ganz(b.zufall.Rnd(), 2) == 1);
-        l.setCaption(QString::number(i + 1));
-        l.setFontSize(static_cast<float>(ganz(b.zufall.Rnd(), 5) * 5 + 10));
+        l.setCaption(bunteBeschriftung(i));
+        l.setFontSize(BunteGroesse(ganz(b.zufall.Rnd(), 5)));
     });
+}
+
+QList<QFont> Schriften(const QFont& fenster)
+{
+    const auto schrift = [&](const QString& name, float punkte, bool kursiv) {
+        QFont f = fenster;
+        f.setFamily(name);
+        f.setPointSizeF(punkte);
+        f.setItalic(kursiv);
+        return f;
+    };
+    QList<QFont> alle;
+    for (const char* name : BunteSchriften)
+        for (int k = 0; k < 5; ++k)
+            for (const bool kursiv : {false, true}) alle.append(schrift(QLatin1String(name), BunteGroesse(k), kursiv));
+    alle.append(schrift(QStringLiteral("Arial"), 30.0f, false));
+    return alle;
+}
+
+QStringList Beschriftungen()
+{
+    QStringList alle;
+    for (int i = 0; i < Felder; ++i) alle.append(bunteBeschriftung(i));
+    for (int i = 0; i < Felder; ++i)
+        if (!alle.contains(gleicheBeschriftung(i))) alle.append(gleicheBeschriftung(i));
+    return alle;
 }
 
 void GleicheAufbauen(Brett b)
@@ -36,7 +72,7 @@ void GleicheAufbauen(Brett b)
         l.setFontName(QStringLiteral("Arial"));
         l.setFontSize(30.0f);
         l.setFontItalic(false);
-        l.setCaption(i <= 8 ? QStringLiteral("0") + QString::number(i + 1) : QString::number(i + 1));
+        l.setCaption(gleicheBeschriftung(i));
     });
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 // The two board builders.
+#include <QFont>
+#include <QList>
+#include <QStringList>
 #include <array>
 
 #include "board/Raster.h"
@@ -9,6 +12,18 @@ namespace board {
 // Font table of the colourful board, indexed by Int(r × 5).
 inline constexpr std::array<const char*, 5> BunteSchriften{"Arial Black", "Courier New", "Dauphin", "LithographLight",
                                                            "MS Sans Serif"};
+
+// Point size of the colourful board for a draw k = Int(r × 5): 10, 15, 20, 25 or 30.
+inline constexpr float BunteGroesse(int k)
+{
+    return static_cast<float>(k * 5 + 10);
+}
+
+// Every face the two builders can give a label, each completed from the
+// window's font `fenster` as a label's own font is.
+QList<QFont> Schriften(const QFont& fenster);
+// Every caption the two builders can write.
+QStringList Beschriftungen();
 
 // Colourful board: random colour (no channel below 56), face, slant and size; captions "1" … "50".
 void BunteAufbauen(Brett b);

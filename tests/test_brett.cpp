@@ -618,6 +618,29 @@ private slots:
         }
     }
 
+    // What the window prepares while the menu is up is exactly what the boards
+    // show: every face a label gets, completed from the window's font, and
+    // every caption, and nothing besides.
+    void vorbereiteteSchriftenUndBeschriftungen()
+    {
+        const QList<QFont> schriften = board::Schriften(w().font());
+        const QStringList beschriftungen = board::Beschriftungen();
+        QCOMPARE(schriften.size(), 5 * 5 * 2 + 1);
+        QCOMPARE(beschriftungen.size(), 59);
+        QVERIFY(beschriftungen.contains(QStringLiteral("1")) && beschriftungen.contains(QStringLiteral("09")));
+
+        QSet<QString> gesehen;
+        for (int bau = 0; bau < 30; ++bau) {
+            bauen(w(), bau == 0 ? Stil::Gleich : Stil::Bunt);
+            for (const ui::Label* l : w().Zahllbl) {
+                QVERIFY2(schriften.contains(l->font()), qPrintable(l->font().toString()));
+                QVERIFY2(beschriftungen.contains(l->text()), qPrintable(l->text()));
+                gesehen.insert(l->font().key());
+            }
+        }
+        QCOMPARE(gesehen.size(), schriften.size());
+    }
+
     // Two uniform builds in a row differ only in where the labels stand.
     void gleichesBrettIstEinheitlich()
     {

@@ -3,6 +3,8 @@
 // twips, 24-bit colours, alignment and font. Opaque, borderless, fixed size.
 #include <QFont>
 #include <QLabel>
+#include <QList>
+#include <QStringList>
 #include <cstdint>
 
 #include "ui/Trace.h"
@@ -31,6 +33,13 @@ public:
     private:
         Label& l_;
     };
+
+    // Loads each face, lays out each caption in it and rasterises the
+    // caption's characters at every horizontal subpixel position: one face
+    // per pass of the event loop, from a moment after the call until `owner`
+    // goes. Faces, glyphs and laid-out captions are kept for the whole
+    // process, so a label's first paint in a prepared face loads nothing.
+    static void prepareSoon(QWidget* owner, const QList<QFont>& faces, const QStringList& captions);
 
     int index() const { return index_; }
     void setTrace(Trace* trace) { trace_ = trace; }
