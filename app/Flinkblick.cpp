@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 
-#include "board/Aufbau.h"
 #include "ui/Fonts.h"
 #include "ui/MessageBox.h"
 #include "ui/Units.h"
@@ -147,17 +146,6 @@ void Flinkblick::Form_Load()
 void Flinkblick::MeldungZeigen(const QString& text)
 {
     d_.meldung.MsgBox(text);
-}
-
-void Flinkblick::showEvent(QShowEvent* event)
-{
-    // While the player reads the menu, the faces of both boards get loaded:
-    // a cold face costs a reshuffle hit milliseconds.
-    if (!schriftenVorbereitet_) {
-        schriftenVorbereitet_ = true;
-        ui::Label::prepareSoon(this, board::Schriften(font()), board::Beschriftungen());
-    }
-    ui::Form::showEvent(event);
 }
 
 void Flinkblick::closeEvent(QCloseEvent* event)

@@ -93,7 +93,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     // Hands the run's figures to the Leistungskurve, before the results reset them.
@@ -125,5 +124,5 @@ private:
     // Only Zahllbl_Click writes these.
     ui::Integer Fehlversuche = 0;
     bool fehlermeldungOffen_ = false;
-    bool schriftenVorbereitet_ = false;
+    bool bunteVorbereitet_ = false;
 };

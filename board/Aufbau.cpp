@@ -18,10 +18,6 @@ QString bunteBeschriftung(int i)
     return QString::number(i + 1);
 }
 
-QString gleicheBeschriftung(int i)
-{
-    return i <= 8 ? QStringLiteral("0") + QString::number(i + 1) : QString::number(i + 1);
-}
 }  // namespace
 
 void BunteAufbauen(Brett b)
@@ -39,7 +35,7 @@ void BunteAufbauen(Brett b)
     });
 }
 
-QList<QFont> Schriften(const QFont& fenster)
+QList<QFont> BunteSchnitte(const QFont& fenster)
 {
     const auto schrift = [&](const QString& name, float punkte, bool kursiv) {
         QFont f = fenster;
@@ -52,16 +48,13 @@ QList<QFont> Schriften(const QFont& fenster)
     for (const char* name : BunteSchriften)
         for (int k = 0; k < 5; ++k)
             for (const bool kursiv : {false, true}) alle.append(schrift(QLatin1String(name), BunteGroesse(k), kursiv));
-    alle.append(schrift(QStringLiteral("Arial"), 30.0f, false));
     return alle;
 }
 
-QStringList Beschriftungen()
+QStringList BunteBeschriftungen()
 {
     QStringList alle;
     for (int i = 0; i < Felder; ++i) alle.append(bunteBeschriftung(i));
-    for (int i = 0; i < Felder; ++i)
-        if (!alle.contains(gleicheBeschriftung(i))) alle.append(gleicheBeschriftung(i));
     return alle;
 }
 
@@ -72,7 +65,7 @@ void GleicheAufbauen(Brett b)
         l.setFontName(QStringLiteral("Arial"));
         l.setFontSize(30.0f);
         l.setFontItalic(false);
-        l.setCaption(gleicheBeschriftung(i));
+        l.setCaption(i <= 8 ? QStringLiteral("0") + QString::number(i + 1) : QString::number(i + 1));
     });
 }
 

@@ -19,11 +19,11 @@ inline constexpr float BunteGroesse(int k)
     return static_cast<float>(k * 5 + 10);
 }
 
-// Every face the two builders can give a label, each completed from the
-// window's font `fenster` as a label's own font is.
-QList<QFont> Schriften(const QFont& fenster);
-// Every caption the two builders can write.
-QStringList Beschriftungen();
+// Every face the colourful builder can give a label, each completed from
+// the window's font `fenster` as a label's own font is.
+QList<QFont> BunteSchnitte(const QFont& fenster);
+// Every caption the colourful builder writes.
+QStringList BunteBeschriftungen();
 
 // Colourful board: random colour (no channel below 56), face, slant and size; captions "1" … "50".
 void BunteAufbauen(Brett b);

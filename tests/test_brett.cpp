@@ -618,27 +618,37 @@ private slots:
         }
     }
 
-    // What the window prepares while the menu is up is exactly what the boards
-    // show: every face a label gets, completed from the window's font, and
-    // every caption, and nothing besides.
-    void vorbereiteteSchriftenUndBeschriftungen()
+    // What the window prepares after its first colourful board is exactly what
+    // that board shows: every face a label gets, completed from the window's
+    // font, and every caption, and nothing besides.
+    void vorbereiteteSchnitteUndBeschriftungen()
     {
-        const QList<QFont> schriften = board::Schriften(w().font());
-        const QStringList beschriftungen = board::Beschriftungen();
-        QCOMPARE(schriften.size(), 5 * 5 * 2 + 1);
-        QCOMPARE(beschriftungen.size(), 59);
-        QVERIFY(beschriftungen.contains(QStringLiteral("1")) && beschriftungen.contains(QStringLiteral("09")));
+        const QList<QFont> schnitte = board::BunteSchnitte(w().font());
+        const QStringList beschriftungen = board::BunteBeschriftungen();
+        QCOMPARE(schnitte.size(), 5 * 5 * 2);
+        QCOMPARE(beschriftungen.size(), 50);
+        QCOMPARE(beschriftungen.first(), QStringLiteral("1"));
+        QCOMPARE(beschriftungen.last(), QStringLiteral("50"));
+
+        // The first colourful build starts the preparation, which ends by itself.
+        const qsizetype zeitgeber = w().findChildren<QTimer*>().size();
+        w().GleicheAufbauen();
+        QCOMPARE(w().findChildren<QTimer*>().size(), zeitgeber);
+        w().BunteAufbauen();
+        QCOMPARE(w().findChildren<QTimer*>().size(), zeitgeber + 1);
+        QTRY_COMPARE_WITH_TIMEOUT(w().findChildren<QTimer*>().size(), zeitgeber, 20000);
 
         QSet<QString> gesehen;
         for (int bau = 0; bau < 30; ++bau) {
-            bauen(w(), bau == 0 ? Stil::Gleich : Stil::Bunt);
+            w().BunteAufbauen();
+            QCOMPARE(w().findChildren<QTimer*>().size(), zeitgeber);
             for (const ui::Label* l : w().Zahllbl) {
-                QVERIFY2(schriften.contains(l->font()), qPrintable(l->font().toString()));
+                QVERIFY2(schnitte.contains(l->font()), qPrintable(l->font().toString()));
                 QVERIFY2(beschriftungen.contains(l->text()), qPrintable(l->text()));
                 gesehen.insert(l->font().key());
             }
         }
-        QCOMPARE(gesehen.size(), schriften.size());
+        QCOMPARE(gesehen.size(), schnitte.size());
     }
 
     // Two uniform builds in a row differ only in where the labels stand.
