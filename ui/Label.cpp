@@ -1,6 +1,7 @@
 #include "ui/Label.h"
 
 #include <QCache>
+#include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,6 +41,10 @@ size_t qHash(const ZeilenSchluessel& k, size_t seed = 0)
 QCache<ZeilenSchluessel, Zeile>& zeilen()
 {
     static QCache<ZeilenSchluessel, Zeile> cache(4096);
+    // Laid-out text holds font engines, which must go before the application
+    // object takes down the font cache: post routines run first thing then.
+    static const bool geraeumt = (qAddPostRoutine([] { cache.clear(); }), true);
+    Q_UNUSED(geraeumt);
     return cache;
 }
 
