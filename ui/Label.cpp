@@ -139,7 +139,8 @@ void Label::setCaption(const QString& caption)
     QString shown = caption;
     shown.replace(CrLf, QStringLiteral("\n"));
     setText(shown);
-    setAccessibleName(shown);
+    // Qt announces every name it is given, a board rebuild mostly the same ones.
+    if (shown != accessibleName()) setAccessibleName(shown);
     report(Property::Caption, caption);
 }
 
