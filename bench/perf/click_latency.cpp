@@ -106,9 +106,6 @@ int main(int argc, char* argv[])
         return 1;
     }
     QWindow* fenster = w.windowHandle();
-    // A player looking at the menu before the first click (for profiling
-    // under valgrind, which stretches what the window does meanwhile).
-    settle(idleMs);
 
     QElapsedTimer clock;
     clock.start();
@@ -122,6 +119,9 @@ int main(int argc, char* argv[])
         settle(50);
     };
     neuesBrett();
+    // A player looking at the first board before the first click (for
+    // profiling under valgrind, which stretches what the window does meanwhile).
+    settle(idleMs);
 
     std::vector<double> toFlushed, toPaint;
     int boards = 1;
