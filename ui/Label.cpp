@@ -37,7 +37,7 @@ size_t qHash(const ZeilenSchluessel& k, size_t seed = 0)
     return qHashMulti(seed, k.font, k.text);
 }
 
-// 51 faces of the boards by 59 captions, and room for the rest.
+// The colourful board's 50 faces by its 50 captions, and room for the rest.
 QCache<ZeilenSchluessel, Zeile>& zeilen()
 {
     static QCache<ZeilenSchluessel, Zeile> cache(4096);

@@ -37,8 +37,8 @@ public:
     // Loads each face, lays out each caption in it and rasterises the
     // caption's characters at every horizontal subpixel position: one face
     // per pass of the event loop, from a moment after the call until `owner`
-    // goes. Faces, glyphs and laid-out captions are kept for the whole
-    // process, so a label's first paint in a prepared face loads nothing.
+    // goes. Faces and glyphs stay in Qt's caches and laid-out captions in the
+    // labels' own, so a label's first paint in a prepared face loads nothing.
     static void prepareSoon(QWidget* owner, const QList<QFont>& faces, const QStringList& captions);
 
     int index() const { return index_; }
