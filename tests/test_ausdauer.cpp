@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(w().stand().GesuchteZahl(), zahlNr(start, 1));
         QCOMPARE(w().stand().Modus, modusName(start));
         QCOMPARE(w().stand().Startzeit.monoNs, beginn.monoNs);
-        QCOMPARE(w().stand().Startzeit.wandMs, beginn.wandMs);
+        QCOMPARE(w().stand().Startzeit.wandNs, beginn.wandNs);
         QCOMPARE(w().stand().Ausdauer, ui::True);
         QCOMPARE(w().Timer12Min->interval(), 1000);
         QVERIFY(w().Timer12Min->isTicking());

@@ -164,7 +164,7 @@ private slots:
     {
         QCOMPARE(int(w().stand().Zaehler), 0);
         QCOMPARE(int(w().stand().Zielbasis), 0);
-        QCOMPARE(w().stand().Startzeit.wandMs, std::int64_t{0});
+        QCOMPARE(w().stand().Startzeit.wandNs, std::int64_t{0});
         QCOMPARE(w().stand().Ausdauer, ui::False);
         QVERIFY(w().stand().Modus.isEmpty());
         QCOMPARE(w().stand().ImmerNeuMischen, ui::False);

@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 #include <cmath>
+#include <deque>
 #include <set>
 
 #include "tests/support/Fakes.h"
@@ -312,6 +313,42 @@ private slots:
         uhr.jumpWall(sprung);
         uhr.advance(dauer / 2);
         QCOMPARE(qint64(ui::DateDiffSeconds(a, uhr.Now())), sekunden);
+    }
+
+    // The system clock, on readings the test hands it: monotonic and wall
+    // clock in nanoseconds, taken in the order the clock asks for them.
+    void systemuhrLiestSekundenbruchteilGanz()
+    {
+        // Wall clock at 10:00:05.9996 UTC on 8 December 2026, read in no time.
+        ui::SystemClock uhr([] { return 1'000'000LL; }, [] { return 1'796'724'005'999'600'000LL; });
+        const ui::Zeitpunkt a = uhr.Now();
+        // 719.0006 s later 720 second boundaries have passed: the first 0.4 ms after the start.
+        QCOMPARE(qint64(ui::DateDiffSeconds(a, {0, a.monoNs + 719'000'600'000LL})), qint64(720));
+        QCOMPARE(qint64(ui::DateDiffSeconds(a, {0, a.monoNs + 399'999})), qint64(0));
+        QCOMPARE(qint64(ui::DateDiffSeconds(a, {0, a.monoNs + 400'000})), qint64(1));
+    }
+
+    void systemuhrLaesstSichVonSekundengrenzeNichtTaeuschen()
+    {
+        // The wall clock crosses a second at monotonic 1'010'000 and every second
+        // after. The first wall reading, 5 µs after that boundary, lies between
+        // monotonic readings 20 µs apart; the second is clear of it.
+        std::deque<std::int64_t> mono{1'000'000, 1'020'000, 1'030'000, 1'040'000};
+        std::deque<std::int64_t> wand{1'796'724'006'000'005'000LL, 1'796'724'006'000'025'000LL};
+        const auto naechste = [](std::deque<std::int64_t>& d) {
+            const std::int64_t v = d.front();
+            if (d.size() > 1) d.pop_front();
+            return v;
+        };
+        ui::SystemClock uhr([&] { return naechste(mono); }, [&] { return naechste(wand); });
+        const ui::Zeitpunkt a = uhr.Now();
+        // Second boundaries truly passed between the moment a stands for and `ende`.
+        const auto grenzen = [&](std::int64_t ende) {
+            const auto sekunde = [](std::int64_t m) { return std::int64_t(std::floor((m - 1'010'000) / 1e9)); };
+            return qint64(sekunde(ende) - sekunde(a.monoNs));
+        };
+        for (const std::int64_t ende : {1'500'000'000LL, 3'001'000'000LL, 3'001'020'000LL, 720'001'020'000LL})
+            QCOMPARE(qint64(ui::DateDiffSeconds(a, {0, ende})), grenzen(ende));
     }
 
     // ---- timers ---------------------------------------------------------

@@ -18,12 +18,12 @@ void ManualClock::advance(double seconds)
 
 void ManualClock::jumpWall(double seconds)
 {
-    now_.wandMs += std::llround(seconds * 1e3);
+    now_.wandNs += std::llround(seconds * 1e9);
 }
 
 void ManualClock::stellen(const QDate& tag, const QTime& zeit)
 {
-    now_.wandMs = ui::WandMs(tag, zeit.msecsSinceStartOfDay());
+    now_.wandNs = ui::WandNs(tag, std::int64_t(zeit.msecsSinceStartOfDay()) * 1'000'000);
 }
 
 float ScriptedRandom::next()
