@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numeric>
 
 namespace kurve {
@@ -64,10 +65,14 @@ int besteMinute(const Minuten& m)
 
 AnfangEnde anfangGegenEnde(const Minuten& m)
 {
-    AnfangEnde r;
-    r.anfang = (m[0] + m[1] + m[2]) / 3.0;
-    r.ende = (m[9] + m[10] + m[11]) / 3.0;
-    if (r.anfang > 0) r.aenderungProzent = (r.ende - r.anfang) / r.anfang * 100.0;
+    const int anfang = m[0] + m[1] + m[2], ende = m[9] + m[10] + m[11];
+    AnfangEnde r{anfang / 3.0, ende / 3.0, std::nullopt};
+    // From the sums, in whole numbers: a quotient of the two means misses an exact tie.
+    if (anfang > 0) {
+        const long long d = 1000LL * std::abs(ende - anfang);
+        const int zehntel = int((2 * d + anfang) / (2LL * anfang));
+        r.aenderungZehntel = ende < anfang ? -zehntel : zehntel;
+    }
     return r;
 }
 
@@ -144,10 +149,8 @@ Kurvendaten ausdauerAuswerten(const Minuten& proMinute, const Laufprotokoll& p, 
     const AnfangEnde ae = anfangGegenEnde(proMinute);
     QString verlauf = QStringLiteral("Minuten 1 bis 3: %1, Minuten 10 bis 12: %2 je Minute")
                           .arg(dezimal(ae.anfang, 1), dezimal(ae.ende, 1));
-    if (ae.aenderungProzent) {
-        const double a = *ae.aenderungProzent;
-        verlauf += QStringLiteral(" (%1%2 %)").arg(a > 0 ? QStringLiteral("+") : QString(), dezimal(a, 1));
-    }
+    if (const auto z = ae.aenderungZehntel)
+        verlauf += QStringLiteral(" (%1%2 %)").arg(*z > 0 ? QStringLiteral("+") : QString(), dezimal(*z / 10.0, 1));
     k.saetze << verlauf + QLatin1Char('.');
     const int beste = besteMinute(proMinute);
     k.saetze << QStringLiteral("Beste Minute (Rahmen): %1. mit %2.")

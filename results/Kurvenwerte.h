@@ -65,9 +65,11 @@ double mittelJeMinute(const Minuten& m);
 int besteMinute(const Minuten& m);
 
 struct AnfangEnde {
-    double anfang;                           // mean of minutes 1 to 3
-    double ende;                             // mean of minutes 10 to 12
-    std::optional<double> aenderungProzent;  // none when the start was 0
+    double anfang;  // mean of minutes 1 to 3
+    double ende;    // mean of minutes 10 to 12
+    // The change from the start to the end in tenths of a percent, rounded half
+    // away from zero; none when the start was 0.
+    std::optional<int> aenderungZehntel;
 };
 AnfangEnde anfangGegenEnde(const Minuten& m);
 

@@ -68,6 +68,7 @@ private slots:
     void ausdauerlauf();
     void abseitsDerMeldung();
     void trefferLiestDieUhrEinmal();
+    void aenderungGenauAufDerMitte();
 };
 
 void LeistungskurveTest::statistik()
@@ -76,11 +77,10 @@ void LeistungskurveTest::statistik()
     QCOMPARE(kurve::dezimal(kurve::mittelJeMinute(Beispiel), 1), QStringLiteral("27,1"));
     QCOMPARE(kurve::besteMinute(Beispiel), 8);
     QCOMPARE(kurve::besteMinute(Minuten{3, 7, 7}), 1);              // the first of equals
-    const kurve::AnfangEnde ae = kurve::anfangGegenEnde(Beispiel);  // 67 / 3 against 80 / 3
-    QCOMPARE(
-        kurve::dezimal(ae.anfang, 2) + ' ' + kurve::dezimal(ae.ende, 2) + ' ' + kurve::dezimal(*ae.aenderungProzent, 2),
-        QStringLiteral("22,33 26,67 19,40"));
-    QVERIFY(!kurve::anfangGegenEnde(Minuten{0, 0, 0, 9, 9, 9, 9, 9, 9, 4, 4, 4}).aenderungProzent);
+    const kurve::AnfangEnde ae = kurve::anfangGegenEnde(Beispiel);  // 67 / 3 against 80 / 3: +19,40 %
+    QCOMPARE(kurve::dezimal(ae.anfang, 2) + ' ' + kurve::dezimal(ae.ende, 2), QStringLiteral("22,33 26,67"));
+    QCOMPARE(*ae.aenderungZehntel, 194);
+    QVERIFY(!kurve::anfangGegenEnde(Minuten{0, 0, 0, 9, 9, 9, 9, 9, 9, 4, 4, 4}).aenderungZehntel);
     QCOMPARE(kurve::dezimal(-0.04, 1) + ' ' + kurve::dezimal(-0.06, 1) + ' ' + kurve::dezimal(1234.56, 1),
              QStringLiteral("0,0 -0,1 1234,6"));
 
@@ -289,6 +289,22 @@ void LeistungskurveTest::trefferLiestDieUhrEinmal()
     ui::SystemClock echt;
     const std::int64_t vorher = echt.Now().monoNs, mitte = echt.MonoNs(), nachher = echt.Now().monoNs;
     QVERIFY(vorher <= mitte && mitte <= nachher);
+}
+
+// An exact tie of the change rounds away from zero, as every figure of the panel:
+// 64 falling to 60 is -6,25 %, 80 rising to 81 is +1,25 %.
+void LeistungskurveTest::aenderungGenauAufDerMitte()
+{
+    kurve::Sitzung s;
+    const kurve::Laufprotokoll p = gleichmaessig(1.0);
+    const QString fallend =
+        kurve::ausdauerAuswerten(Minuten{21, 21, 22, 25, 25, 25, 25, 25, 25, 20, 20, 20}, p, false, s).beschreibung();
+    QVERIFY2(fallend.contains(" Minuten 1 bis 3: 21,3, Minuten 10 bis 12: 20,0 je Minute (-6,3 %). "),
+             qPrintable(fallend));
+    const QString steigend =
+        kurve::ausdauerAuswerten(Minuten{26, 26, 28, 25, 25, 25, 25, 25, 25, 27, 27, 27}, p, false, s).beschreibung();
+    QVERIFY2(steigend.contains(" Minuten 1 bis 3: 26,7, Minuten 10 bis 12: 27,0 je Minute (+1,3 %). "),
+             qPrintable(steigend));
 }
 
 FLINKBLICK_TEST_MAIN_GROSSER_BILDSCHIRM(LeistungskurveTest)
