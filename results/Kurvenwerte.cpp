@@ -135,7 +135,13 @@ QString Kurvendaten::beschreibung() const
             eintraege << e;
         }
     }
-    return eintraege.join(QStringLiteral("; ")) + QStringLiteral(". ") + saetze.join(QLatin1Char(' '));
+    QString r = eintraege.join(QStringLiteral("; ")) + QStringLiteral(". ");
+    if (bester) {
+        QStringList marken;
+        for (int n : *bester) marken << QString::number(n);
+        r += QStringLiteral("Bester Lauf dieser Sitzung je Minute: %1. ").arg(marken.join(QStringLiteral(", ")));
+    }
+    return r + saetze.join(QLatin1Char(' '));
 }
 
 Kurvendaten ausdauerAuswerten(const Minuten& proMinute, const Laufprotokoll& p, bool mischen, Sitzung& s)

@@ -69,6 +69,7 @@ private slots:
     void abseitsDerMeldung();
     void trefferLiestDieUhrEinmal();
     void aenderungGenauAufDerMitte();
+    void besterLaufVorgelesen();
 };
 
 void LeistungskurveTest::statistik()
@@ -305,6 +306,23 @@ void LeistungskurveTest::aenderungGenauAufDerMitte()
         kurve::ausdauerAuswerten(Minuten{26, 26, 28, 25, 25, 25, 25, 25, 25, 27, 27, 27}, p, false, s).beschreibung();
     QVERIFY2(steigend.contains(" Minuten 1 bis 3: 26,7, Minuten 10 bis 12: 27,0 je Minute (+1,3 %). "),
              qPrintable(steigend));
+}
+
+// The thin marks of the session's best run are read out with its twelve counts.
+void LeistungskurveTest::besterLaufVorgelesen()
+{
+    kurve::Sitzung s;
+    const kurve::Laufprotokoll p = gleichmaessig(1.0);
+    kurve::ausdauerAuswerten(Beispiel, p, false, s);
+    const Minuten weniger{30, 28, 26, 26, 26, 25, 25, 25, 24, 20, 15, 10};
+    QCOMPARE(kurve::ausdauerAuswerten(weniger, p, false, s).beschreibung(),
+             QStringLiteral("Minute 1: 30; Minute 2: 28; Minute 3: 26; Minute 4: 26; Minute 5: 26; Minute 6: 25; "
+                            "Minute 7: 25; Minute 8: 25; Minute 9: 24; Minute 10: 20; Minute 11: 15; Minute 12: 10. "
+                            "Bester Lauf dieser Sitzung je Minute: 20, 25, 22, 30, 28, 31, 27, 29, 33, 30, 26, 24. "
+                            "Mittel: 23,3 Zahlen je Minute. "
+                            "Minuten 1 bis 3: 28,0, Minuten 10 bis 12: 15,0 je Minute (-46,4 %). "
+                            "Beste Minute (Rahmen): 1. mit 30 Zahlen. "
+                            "Bester Lauf dieser Sitzung (Striche): 325 Zahlen, dieser Lauf 45 weniger."));
 }
 
 FLINKBLICK_TEST_MAIN_GROSSER_BILDSCHIRM(LeistungskurveTest)
