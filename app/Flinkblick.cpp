@@ -84,7 +84,7 @@ void Flinkblick::createControls()
 
     Label1 = new ui::Label(this);
     labelAnlegen(Label1, QString(), 0, 0, 8055, 6735, QStringLiteral("MS Sans Serif"), 18.0f);
-    Kurve = new Leistungskurve(this);
+    KurveAnlegen();
 
     auto* optionen = new QButtonGroup(this);
     optionen->setExclusive(true);
@@ -134,13 +134,18 @@ void Flinkblick::wireEvents()
 
 void Flinkblick::Form_Load()
 {
-    setWindowState(Qt::WindowNoState);
-    setOuterHeightTwips(9600);
-    setOuterWidthTwips(12000);
+    FensterZuruecksetzen();
     Label1->setVisible(false);
     EinfachAusdauer[0]->setChecked(true);
     ImmerNeuMischen = ui::False;
     ImmerNeuMischenChk->setValue(0);
+}
+
+void Flinkblick::FensterZuruecksetzen()
+{
+    setWindowState(Qt::WindowNoState);
+    setOuterHeightTwips(LadehoeheTwips);
+    setOuterWidthTwips(LadebreiteTwips);
 }
 
 void Flinkblick::MeldungZeigen(const QString& text)

@@ -1,7 +1,8 @@
 #pragma once
 // The main window `Flinkblick`: its 62 controls, the shared game state and all
 // handlers of the game. The handlers are defined where the game's parts live:
-//   app/Flinkblick.cpp        creation of the controls, event wiring, Form_Load
+//   app/Flinkblick.cpp        creation of the controls, event wiring, Form_Load,
+//                             the window's load size
 //   play/Modusstart.cpp       the four start buttons, RundeStarten, BunteAufbauen and
 //                             GleicheAufbauen (the builders themselves are in board/),
 //                             the time since Startzeit
@@ -11,7 +12,8 @@
 //   play/NeuMischen.cpp       ImmerNeuMischenChk_Click
 //   results/Ausdauer.cpp      Timer12Min_Timer
 //   results/Auswertung.cpp    AuswertungZeigen
-//   results/Leistungskurve.*  the panel beside the results; its figures in results/Kurvenwerte.*
+//   results/Leistungskurve.*  the panel beside the results; its figures in results/Kurvenwerte.*;
+//                             results/Kurvenanschluss.* listens to the run and feeds it
 //
 // Glossary: Zaehler counter · Startzeit start time · Zielbasis direction base ·
 // Ausdauer endurance · ProMinute per minute · Modus mode · ImmerNeuMischen
@@ -24,7 +26,6 @@
 #include <cstdint>
 
 #include "app/Spielstand.h"
-#include "results/Leistungskurve.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
@@ -44,6 +45,8 @@ struct Dienste {
 };
 
 struct Spielmodus;
+class Leistungskurve;
+class Kurvenanschluss;
 
 // The game state is the window's own: handlers and procedures use its fields
 // directly, everything else reads it through stand().
@@ -52,7 +55,14 @@ class Flinkblick : public ui::Form, private Spielstand {
 public:
     explicit Flinkblick(Dienste dienste, QWidget* parent = nullptr);
 
-    // Controls, in declaration order. The widget tree owns them.
+    // The size the window is loaded at and restored to at every run start, frame included.
+    static constexpr double LadebreiteTwips = 12000;
+    static constexpr double LadehoeheTwips = 9600;
+
+    // Controls, in declaration order, under the names the game has always given
+    // them. The widget tree owns them. They stay public because the tests drive
+    // and read the window through them as a player would, and a getter per
+    // control would only repeat each name.
     ui::CheckBox* ImmerNeuMischenChk;
     ui::Timer* Timer12Min;
     std::array<QRadioButton*, 2> EinfachAusdauer;
@@ -65,7 +75,7 @@ public:
     ui::Label* Label2;
     std::array<ui::Label*, 50> Zahllbl;
     ui::Label* Label1;
-    // Beside the results text while it is shown: how the run went.
+    // Beside the results text while it is shown: how the run went (results/).
     Leistungskurve* Kurve;
 
     // Handlers.
@@ -91,19 +101,26 @@ public:
     int fehlversuche() const { return Fehlversuche; }
     bool fehlermeldungOffen() const { return fehlermeldungOffen_; }
 
+signals:
+    // What happens in a run, for whoever listens: the Leistungskurve does.
+    // A run started from the start menu, with the clock reading it counts from.
+    void laufBegonnen(const QString& modus, bool ausdauer, bool mischen, qint64 startNs);
+    // The player found `zahl`; the time-up hit of the endurance clock is none.
+    void getroffen(int zahl, qint64 monoNs);
+    // A wrong click while `gesucht` was sought.
+    void verfehlt(int gesucht);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Hands the run's figures to the Leistungskurve, before the results reset them.
-    void LeistungskurveVorbereiten();
-    // What the run so far did, and the runs of this session: memory only.
-    kurve::Laufprotokoll laufprotokoll_;
-    kurve::Sitzung sitzung_;
+    // Creates the Leistungskurve and what feeds it (results/Kurvenanschluss.cpp).
+    void KurveAnlegen();
+    Kurvenanschluss* kurvenanschluss_ = nullptr;
 
     void createControls();
     void wireEvents();
-    // Step 1 of RundeStarten: normal state at 12000 × 9600 twips.
+    // Normal state at the load size: Form_Load, and step 1 of RundeStarten.
     void FensterZuruecksetzen();
     void TrefferblitzStarten(int Index);
     void MeldungZeigen(const QString& text);

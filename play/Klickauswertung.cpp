@@ -14,8 +14,8 @@ void Flinkblick::Zahllbl_Click(int Index)
         }
         TrefferblitzStarten(Index);
         Zaehler += 1;
-        // One clock reading per hit serves the minute count and the Leistungskurve;
-        // a simple run needs only its monotonic part, which costs far less.
+        // One clock reading per hit serves the minute count and the time told
+        // with the hit; a simple run needs only its monotonic part, which costs far less.
         std::int64_t jetztNs;
         if (Ausdauer != ui::False) {
             const Laufzeit l = SeitStartzeit();
@@ -25,13 +25,13 @@ void Flinkblick::Zahllbl_Click(int Index)
             jetztNs = d_.uhr.MonoNs();
         }
         // The endurance clock empties Modus for its time-up hit, which is no hit of the player.
-        if (!Modus.isEmpty()) laufprotokoll_.trefferNotieren(Modus, gesucht, jetztNs);
+        if (!Modus.isEmpty()) emit getroffen(gesucht, jetztNs);
     } else {
         fehlermeldungOffen_ = true;
         MeldungZeigen(QStringLiteral("Gesuchte Zahl = ") + QString::number(gesucht));
         fehlermeldungOffen_ = false;
         Fehlversuche += 1;
-        laufprotokoll_.fehlversuchNotieren(gesucht);
+        emit verfehlt(gesucht);
     }
 
     if (Zaehler != 51) return;

@@ -36,6 +36,7 @@ void Flinkblick::ModusStarten(const Spielmodus& modus)
     }
     // Last: during the build and RundeStarten the previous mode still stands.
     Modus = QString::fromUtf16(modus.name);
+    emit laufBegonnen(Modus, Ausdauer != ui::False, ImmerNeuMischen != ui::False, Startzeit.monoNs);
 }
 
 void Flinkblick::Aufbauen(const Spielmodus& modus)
@@ -60,13 +61,6 @@ void Flinkblick::BunteAufbauen()
 void Flinkblick::GleicheAufbauen()
 {
     board::GleicheAufbauen({Zahllbl, *this, d_.zufall});
-}
-
-void Flinkblick::FensterZuruecksetzen()
-{
-    setWindowState(Qt::WindowNoState);
-    setOuterHeightTwips(9600);
-    setOuterWidthTwips(12000);
 }
 
 void Flinkblick::RundeStarten()

@@ -1,5 +1,7 @@
 // Results and the return to the start menu.
 #include "app/Flinkblick.h"
+#include "results/Kurvenanschluss.h"
+#include "results/Leistungskurve.h"
 #include "ui/Units.h"
 
 void Flinkblick::AuswertungZeigen()
@@ -9,7 +11,7 @@ void Flinkblick::AuswertungZeigen()
         l->setBackColor(ui::Schwarz);
     }
 
-    LeistungskurveVorbereiten();
+    kurvenanschluss_->uebergeben(ProMinute);
     QString text = Label1->caption();
     if (Ausdauer != ui::False) {
         ui::Integer gesamt = 0;

@@ -1,19 +1,36 @@
-// The Leistungskurve takes its figures when the results begin, before the
-// per-minute counts are reset.
+#include "results/Kurvenanschluss.h"
+
+#include <algorithm>
+
 #include "app/Flinkblick.h"
 #include "results/Leistungskurve.h"
 
-void Flinkblick::LeistungskurveVorbereiten()
+void Flinkblick::KurveAnlegen()
 {
-    const bool mischen = ImmerNeuMischen != ui::False;
-    kurve::Kurvendaten daten;
-    if (Ausdauer != ui::False) {
+    Kurve = new Leistungskurve(this, *Label1);
+    kurvenanschluss_ = new Kurvenanschluss(*this, *Kurve);
+}
+
+Kurvenanschluss::Kurvenanschluss(Flinkblick& fenster, Leistungskurve& kurve) : QObject(&fenster), kurve_(kurve)
+{
+    connect(&fenster, &Flinkblick::laufBegonnen, this,
+            [this](const QString& modus, bool ausdauer, bool mischen, qint64 startNs) {
+                lauf_ = {modus, ausdauer, mischen, startNs, {}, {}};
+            });
+    connect(&fenster, &Flinkblick::getroffen, this, [this](int zahl, qint64 monoNs) {
+        lauf_.treffer.push_back({zahl, monoNs});
+    });
+    connect(&fenster, &Flinkblick::verfehlt, this, [this](int gesucht) { lauf_.fehlversuche.push_back(gesucht); });
+}
+
+void Kurvenanschluss::uebergeben(const std::array<ui::Integer, 13>& proMinute)
+{
+    if (lauf_.ausdauer) {
         kurve::Minuten m{};
-        std::copy_n(ProMinute.begin(), 12, m.begin());
-        daten = kurve::ausdauerAuswerten(m, laufprotokoll_, mischen, sitzung_);
+        std::copy_n(proMinute.begin(), 12, m.begin());
+        kurve_.setzen(kurve::ausdauerAuswerten(m, lauf_, sitzung_));
     } else {
-        daten = kurve::einfachAuswerten(Startzeit.monoNs, laufprotokoll_, Modus, mischen, sitzung_);
+        kurve_.setzen(kurve::einfachAuswerten(lauf_, sitzung_));
     }
-    laufprotokoll_ = {};
-    Kurve->setzen(std::move(daten), Label1);
+    lauf_ = {};
 }

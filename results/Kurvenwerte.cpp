@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numeric>
 
 namespace kurve {
@@ -64,18 +65,22 @@ int besteMinute(const Minuten& m)
 
 AnfangEnde anfangGegenEnde(const Minuten& m)
 {
-    AnfangEnde r;
-    r.anfang = (m[0] + m[1] + m[2]) / 3.0;
-    r.ende = (m[9] + m[10] + m[11]) / 3.0;
-    if (r.anfang > 0) r.aenderungProzent = (r.ende - r.anfang) / r.anfang * 100.0;
+    const int anfang = m[0] + m[1] + m[2], ende = m[9] + m[10] + m[11];
+    AnfangEnde r{anfang / 3.0, ende / 3.0, std::nullopt};
+    // From the sums, in whole numbers: a quotient of the two means misses an exact tie.
+    if (anfang > 0) {
+        const long long d = 1000LL * std::abs(ende - anfang);
+        const int zehntel = int((2 * d + anfang) / (2LL * anfang));
+        r.aenderungZehntel = ende < anfang ? -zehntel : zehntel;
+    }
     return r;
 }
 
-std::vector<Zahlzeit> zeitenJeZahl(std::int64_t startNs, const Laufprotokoll& p)
+std::vector<Zahlzeit> zeitenJeZahl(const Laufprotokoll& p)
 {
     std::vector<Zahlzeit> r;
     r.reserve(p.treffer.size());
-    std::int64_t vorher = startNs;
+    std::int64_t vorher = p.startNs;
     for (const Treffer& t : p.treffer) {
         const int fehler = int(std::count(p.fehlversuche.begin(), p.fehlversuche.end(), t.zahl));
         r.push_back({t.zahl, double(t.monoNs - vorher) / NsJeSekunde, fehler});
@@ -92,9 +97,9 @@ std::vector<Zahlzeit> langsamste(const std::vector<Zahlzeit>& zeiten, std::size_
     return r;
 }
 
-double laufzeit(std::int64_t startNs, const Laufprotokoll& p)
+double laufzeit(const Laufprotokoll& p)
 {
-    return p.treffer.empty() ? 0.0 : double(p.treffer.back().monoNs - startNs) / NsJeSekunde;
+    return p.treffer.empty() ? 0.0 : double(p.treffer.back().monoNs - p.startNs) / NsJeSekunde;
 }
 
 std::optional<FuenfRunden> fuenfRunden(const std::vector<double>& zeiten)
@@ -130,29 +135,37 @@ QString Kurvendaten::beschreibung() const
             eintraege << e;
         }
     }
-    return eintraege.join(QStringLiteral("; ")) + QStringLiteral(". ") + saetze.join(QLatin1Char(' '));
+    QStringList teile{eintraege.join(QStringLiteral("; ")) + QLatin1Char('.')};
+    if (bester) {
+        QStringList marken;
+        for (int n : *bester) marken << QString::number(n);
+        teile << QStringLiteral("Bester Lauf dieser Sitzung je Minute: %1.").arg(marken.join(QStringLiteral(", ")));
+    }
+    if (!ueberschrift.isEmpty()) teile << ueberschrift;
+    return (teile + saetze).join(QLatin1Char(' '));
 }
 
-Kurvendaten ausdauerAuswerten(const Minuten& proMinute, const Laufprotokoll& p, bool mischen, Sitzung& s)
+Kurvendaten ausdauerAuswerten(const Minuten& proMinute, const Laufprotokoll& p, Sitzung& s)
 {
     Kurvendaten k;
     k.ausdauer = true;
     k.proMinute = proMinute;
-    k.bester = s.besterAusdauerlauf(p.modus, mischen);
+    k.bester = s.besterAusdauerlauf(p.modus, p.mischen);
 
-    k.saetze << QStringLiteral("Mittel: %1 Zahlen je Minute.").arg(dezimal(mittelJeMinute(proMinute), 1));
+    k.ueberschrift = QStringLiteral("Mittel: %1 Zahlen je Minute.").arg(dezimal(mittelJeMinute(proMinute), 1));
     const AnfangEnde ae = anfangGegenEnde(proMinute);
     QString verlauf = QStringLiteral("Minuten 1 bis 3: %1, Minuten 10 bis 12: %2 je Minute")
                           .arg(dezimal(ae.anfang, 1), dezimal(ae.ende, 1));
-    if (ae.aenderungProzent) {
-        const double a = *ae.aenderungProzent;
-        verlauf += QStringLiteral(" (%1%2 %)").arg(a > 0 ? QStringLiteral("+") : QString(), dezimal(a, 1));
-    }
+    if (const auto z = ae.aenderungZehntel)
+        verlauf += QStringLiteral(" (%1%2 %)").arg(*z > 0 ? QStringLiteral("+") : QString(), dezimal(*z / 10.0, 1));
     k.saetze << verlauf + QLatin1Char('.');
-    const int beste = besteMinute(proMinute);
-    k.saetze << QStringLiteral("Beste Minute (Rahmen): %1. mit %2.")
-                    .arg(beste + 1)
-                    .arg(zahlen(proMinute[std::size_t(beste)]));
+    // Among twelve empty minutes none is the best.
+    if (summe(proMinute) > 0) {
+        k.besteMinute = besteMinute(proMinute);
+        k.saetze << QStringLiteral("Beste Minute (Rahmen): %1. mit %2.")
+                        .arg(*k.besteMinute + 1)
+                        .arg(zahlen(proMinute[std::size_t(*k.besteMinute)]));
+    }
     if (k.bester) {
         const int vorher = summe(*k.bester), jetzt = summe(proMinute);
         const QString vergleich = jetzt > vorher   ? QStringLiteral("%1 mehr").arg(jetzt - vorher)
@@ -161,24 +174,22 @@ Kurvendaten ausdauerAuswerten(const Minuten& proMinute, const Laufprotokoll& p, 
         k.saetze << QStringLiteral("Bester Lauf dieser Sitzung (Striche): %1, dieser Lauf %2.")
                         .arg(zahlen(vorher), vergleich);
     }
-    // A run without a single click has no mode to be compared by.
-    if (!p.modus.isEmpty()) s.merken({p.modus, mischen, true, 0.0, proMinute});
+    s.merken({p.modus, p.mischen, true, 0.0, proMinute});
     return k;
 }
 
-Kurvendaten einfachAuswerten(std::int64_t startNs, const Laufprotokoll& p, const QString& modus, bool mischen,
-                             Sitzung& s)
+Kurvendaten einfachAuswerten(const Laufprotokoll& p, Sitzung& s)
 {
     Kurvendaten k;
-    k.zeiten = zeitenJeZahl(startNs, p);
-    const double dauer = laufzeit(startNs, p);
+    k.zeiten = zeitenJeZahl(p);
+    const double dauer = laufzeit(p);
 
     QStringList langsam;
     for (const Zahlzeit& z : langsamste(k.zeiten))
         langsam << QStringLiteral("%1 (%2 s)").arg(z.zahl).arg(dezimal(z.sekunden, 1));
     k.saetze << QStringLiteral("Langsamste Zahlen: %1.").arg(langsam.join(QStringLiteral(", ")));
 
-    if (const auto best = s.bestzeit(modus, mischen)) {
+    if (const auto best = s.bestzeit(p.modus, p.mischen)) {
         // Compared as shown, to the tenth of a second.
         const double d = std::round(dauer * 10) / 10 - std::round(*best * 10) / 10;
         const QString vergleich = d < 0   ? QStringLiteral("%1 s schneller, neue Bestzeit").arg(dezimal(-d, 1))
@@ -187,9 +198,9 @@ Kurvendaten einfachAuswerten(std::int64_t startNs, const Laufprotokoll& p, const
         k.saetze << QStringLiteral("Bestzeit dieser Sitzung: %1 s, diese Runde: %2 s, %3.")
                         .arg(dezimal(*best, 1), dezimal(dauer, 1), vergleich);
     }
-    s.merken({modus, mischen, false, dauer, {}});
+    s.merken({p.modus, p.mischen, false, dauer, {}});
 
-    if (const auto f = fuenfRunden(s.letzteZeiten(modus, mischen, 5))) {
+    if (const auto f = fuenfRunden(s.letzteZeiten(p.modus, p.mischen, 5))) {
         k.saetze << QStringLiteral("Fünf-Runden-Probe: ER = %1 s; VR = %2; PU = %3.")
                         .arg(dezimal(f->er, 1), dezimal(f->vr, 2), dezimal(f->pu, 2));
         // Judged on the figures as shown, so "1,00" never reads as above 1.

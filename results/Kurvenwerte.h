@@ -20,20 +20,16 @@ struct Treffer {
     std::int64_t monoNs;
 };
 
-// Filled by the click judgement, emptied when the results have taken it.
+// What the window told of one run: its kind, noted when it starts (the
+// endurance clock empties Modus at time-up), then its hits and misses.
 struct Laufprotokoll {
-    // The endurance clock empties Modus at time-up, so the mode is noted here.
     QString modus;
+    bool ausdauer = false;
+    bool mischen = false;  // "Immer neu mischen?"
+    std::int64_t startNs = 0;
     std::vector<Treffer> treffer;
     // The number sought at each miss.
     std::vector<int> fehlversuche;
-
-    void trefferNotieren(const QString& m, int zahl, std::int64_t monoNs)
-    {
-        if (modus.isEmpty()) modus = m;
-        treffer.push_back({zahl, monoNs});
-    }
-    void fehlversuchNotieren(int gesucht) { fehlversuche.push_back(gesucht); }
 };
 
 // Runs of this program session, compared per mode and "Immer neu mischen?" setting.
@@ -65,9 +61,11 @@ double mittelJeMinute(const Minuten& m);
 int besteMinute(const Minuten& m);
 
 struct AnfangEnde {
-    double anfang;                           // mean of minutes 1 to 3
-    double ende;                             // mean of minutes 10 to 12
-    std::optional<double> aenderungProzent;  // none when the start was 0
+    double anfang;  // mean of minutes 1 to 3
+    double ende;    // mean of minutes 10 to 12
+    // The change from the start to the end in tenths of a percent, rounded half
+    // away from zero; none when the start was 0.
+    std::optional<int> aenderungZehntel;
 };
 AnfangEnde anfangGegenEnde(const Minuten& m);
 
@@ -77,11 +75,11 @@ struct Zahlzeit {
     int fehlversuche;
 };
 // The recorded hits in the order sought, each with its seconds and misses.
-std::vector<Zahlzeit> zeitenJeZahl(std::int64_t startNs, const Laufprotokoll& p);
+std::vector<Zahlzeit> zeitenJeZahl(const Laufprotokoll& p);
 // The `n` slowest, slowest first; equal times in the order sought.
 std::vector<Zahlzeit> langsamste(const std::vector<Zahlzeit>& zeiten, std::size_t n = 5);
 // Seconds from the start to the last hit.
-double laufzeit(std::int64_t startNs, const Laufprotokoll& p);
+double laufzeit(const Laufprotokoll& p);
 
 // The classic reading of five runs T1 … T5: ER the mean, VR = T1 / ER, PU = T4 / ER.
 struct FuenfRunden {
@@ -95,18 +93,25 @@ QString dezimal(double wert, int stellen);
 // Everything the panel draws and says about one run.
 struct Kurvendaten {
     bool ausdauer = false;
+    // The drawn figures. An endurance run: a bar per minute, the best minute
+    // framed (none when no minute found anything), a thin mark per minute for
+    // the session's best run of the kind. A simple run: a bar per number.
     Minuten proMinute{};
-    std::optional<Minuten> bester;  // best earlier endurance run of the kind
+    std::optional<int> besteMinute;
+    std::optional<Minuten> bester;
     std::vector<Zahlzeit> zeiten;
-    // The sentences under the bars; the screen reader gets them too.
+    // The sentence over the bars: an endurance run's mean. A simple run's
+    // heading is the panel's own title.
+    QString ueberschrift;
+    // The sentences under the bars.
     QStringList saetze;
 
+    // For a screen reader: the figures, then the heading and the sentences.
     QString beschreibung() const;
 };
 
 // Both read the session before they add this run to it.
-Kurvendaten ausdauerAuswerten(const Minuten& proMinute, const Laufprotokoll& p, bool mischen, Sitzung& s);
-Kurvendaten einfachAuswerten(std::int64_t startNs, const Laufprotokoll& p, const QString& modus, bool mischen,
-                             Sitzung& s);
+Kurvendaten ausdauerAuswerten(const Minuten& proMinute, const Laufprotokoll& p, Sitzung& s);
+Kurvendaten einfachAuswerten(const Laufprotokoll& p, Sitzung& s);
 
 }  // namespace kurve

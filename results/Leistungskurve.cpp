@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/Flinkblick.h"
 #include "ui/Units.h"
 
 namespace {
@@ -33,7 +34,7 @@ double schritt(double hoechstwert)
 
 }  // namespace
 
-Leistungskurve::Leistungskurve(QWidget* parent) : QWidget(parent)
+Leistungskurve::Leistungskurve(QWidget* parent, const QLabel& ergebnis) : QWidget(parent), ergebnis_(ergebnis)
 {
     static const bool installed = (QAccessible::installFactory(kurveAccessible), true);
     (void)installed;
@@ -53,40 +54,37 @@ QColor Leistungskurve::akzent()
     return QColor(255, 176, 0);
 }
 
-void Leistungskurve::setzen(kurve::Kurvendaten daten, const QLabel* ergebnis)
+void Leistungskurve::setzen(kurve::Kurvendaten daten)
 {
     daten_ = std::move(daten);
-    ergebnis_ = ergebnis;
     setAccessibleDescription(daten_.beschreibung());
-    anordnen();
 }
 
 void Leistungskurve::showEvent(QShowEvent* event)
 {
-    // The results text is complete only now.
     anordnen();
     QWidget::showEvent(event);
 }
 
 void Leistungskurve::anordnen()
 {
-    if (!ergebnis_) return;
-    const QRect text = ergebnis_->geometry();
-    const QFontMetricsF fm(ergebnis_->font());
+    const QRect text = ergebnis_.geometry();
+    const QFontMetricsF fm(ergebnis_.font());
     zeile_ = fm.lineSpacing();
-    const QStringList zeilen = ergebnis_->text().split(QLatin1Char('\n'));
     // Inside the window at its load size, and above the message box, which
     // sits low in the window and never reaches up to the results label's bottom.
-    const int rechts = std::min(parentWidget()->width(), ui::twipsToPixelEdge(12000)) - Rand;
+    const int rechts = std::min(parentWidget()->width(), ui::twipsToPixelEdge(Flinkblick::LadebreiteTwips)) - Rand;
     if (daten_.ausdauer) {
-        // Right of the fourteen lines, each bar on its minute's line.
-        double breit = 0;
-        for (const QString& z : zeilen) breit = std::max(breit, fm.horizontalAdvance(z));
+        // Right of the fourteen lines, each bar on its minute's line. The widest
+        // line is that of the last minute with the highest count.
+        const int hoechst = *std::max_element(daten_.proMinute.begin(), daten_.proMinute.end());
+        const double breit =
+            fm.horizontalAdvance(QStringLiteral("In der 12. Minute gefundene Zahlen: %1").arg(hoechst));
         const int links = std::min(text.left() + int(std::ceil(breit)) + 2 * Rand, text.right() + 1);
         setGeometry(QRect(QPoint(links, text.top()), QPoint(rechts, text.bottom())));
     } else {
-        // Under the lines, across the window.
-        const int oben = text.top() + int(std::lround((double(zeilen.size()) + 0.5) * zeile_));
+        // Under the two lines, across the window.
+        const int oben = text.top() + int(std::lround(2.5 * zeile_));
         setGeometry(QRect(QPoint(text.left(), oben), QPoint(rechts, text.bottom())));
     }
 }
@@ -102,12 +100,12 @@ void Leistungskurve::paintEvent(QPaintEvent*)
         einfachZeichnen(p);
 }
 
-int Leistungskurve::saetzeZeichnen(QPainter& p, int oben, bool nurMessen, int ab)
+int Leistungskurve::saetzeZeichnen(QPainter& p, int oben, bool nurMessen)
 {
     const int breite = width() - 2 * Rand;
     int y = oben;
     p.setPen(Weiss);
-    for (const QString& s : daten_.saetze.mid(ab)) {
+    for (const QString& s : daten_.saetze) {
         const QRect r = p.fontMetrics().boundingRect(QRect(Rand, y, breite, 10000), Qt::TextWordWrap, s);
         if (!nurMessen) p.drawText(QRect(Rand, y, breite, r.height()), Qt::TextWordWrap, s);
         y += r.height() + 1;
@@ -125,15 +123,14 @@ void Leistungskurve::ausdauerZeichnen(QPainter& p)
     const int zahlBreite = fm.horizontalAdvance(QStringLiteral("0000")) + 6;
     const double laenge = double(width() - 2 * Rand - zahlBreite) / hoechst;
     const int balken = std::max(6, int(zeile_ * 0.55));
-    const int beste = kurve::besteMinute(zahlen);
 
     QFont fett = schrift_;
     fett.setBold(true);
     p.setFont(fett);
     p.setPen(Weiss);
-    // The mean heads the bars, on the line of the misses; the other sentences go under the bars.
+    // The heading on the line of the misses; the sentences go under the bars.
     const int zh = int(std::lround(zeile_));
-    p.drawText(QRect(Rand, 0, width() - Rand, zh), Qt::AlignLeft | Qt::AlignVCenter, daten_.saetze.value(0));
+    p.drawText(QRect(Rand, 0, width() - Rand, zh), Qt::AlignLeft | Qt::AlignVCenter, daten_.ueberschrift);
 
     for (int m = 0; m < 12; ++m) {
         const int zeilenOben = int(std::lround((m + 1) * zeile_));
@@ -141,7 +138,8 @@ void Leistungskurve::ausdauerZeichnen(QPainter& p)
         const int w = int(std::lround(zahlen[std::size_t(m)] * laenge));
         p.fillRect(Rand, y, w, balken, akzent());
         int ende = Rand + w;
-        if (m == beste) {
+        const bool beste = daten_.besteMinute == m;
+        if (beste) {
             p.setPen(QPen(Weiss, 2));
             p.drawRect(QRect(Rand, y, std::max(w, 1), balken).adjusted(-1, -1, 1, 1));
         }
@@ -151,13 +149,13 @@ void Leistungskurve::ausdauerZeichnen(QPainter& p)
             p.fillRect(x - 1, zeilenOben + 2, 2, zh - 4, Weiss);
             ende = std::max(ende, x + 1);
         }
-        p.setFont(m == beste ? fett : schrift_);
+        p.setFont(beste ? fett : schrift_);
         p.setPen(Weiss);
         p.drawText(QRect(ende + 5, zeilenOben, zahlBreite, zh), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::number(zahlen[std::size_t(m)]));
     }
     p.setFont(schrift_);
-    saetzeZeichnen(p, int(std::lround(13 * zeile_)) + 2, false, 1);
+    saetzeZeichnen(p, int(std::lround(13 * zeile_)) + 2, false);
 }
 
 void Leistungskurve::einfachZeichnen(QPainter& p)

@@ -10,12 +10,11 @@
 class Leistungskurve : public QWidget {
     Q_OBJECT
 public:
-    explicit Leistungskurve(QWidget* parent);
+    // When shown, the panel places itself beside the text of `ergebnis`, the results label.
+    Leistungskurve(QWidget* parent, const QLabel& ergebnis);
 
-    // Takes a run's figures; when shown, the panel places itself beside the
-    // text of `ergebnis`, the results label.
-    void setzen(kurve::Kurvendaten daten, const QLabel* ergebnis);
-    const kurve::Kurvendaten& daten() const { return daten_; }
+    // Takes a run's figures.
+    void setzen(kurve::Kurvendaten daten);
 
     static QColor akzent();
 
@@ -27,11 +26,11 @@ private:
     void anordnen();
     void ausdauerZeichnen(QPainter& p);
     void einfachZeichnen(QPainter& p);
-    // Draws the sentences from number `ab` on, from `oben` down, wrapped to the panel; returns the height used.
-    int saetzeZeichnen(QPainter& p, int oben, bool nurMessen, int ab = 0);
+    // Draws the sentences from `oben` down, wrapped to the panel; returns the height used.
+    int saetzeZeichnen(QPainter& p, int oben, bool nurMessen);
 
     kurve::Kurvendaten daten_;
-    const QLabel* ergebnis_ = nullptr;
+    const QLabel& ergebnis_;
     double zeile_ = 0;
     QFont schrift_;
 };

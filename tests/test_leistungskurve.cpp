@@ -20,10 +20,10 @@ const QString Gleich = QStringLiteral("GleicheZahlenHoch");
 const Minuten Beispiel{20, 25, 22, 30, 28, 31, 27, 29, 33, 30, 26, 24};
 
 // A simple run upwards whose hits come `abstand` seconds apart.
-kurve::Laufprotokoll gleichmaessig(double abstand)
+kurve::Laufprotokoll gleichmaessig(double abstand, bool mischen = false)
 {
-    kurve::Laufprotokoll p;
-    for (int z = 1; z <= 50; ++z) p.trefferNotieren(Gleich, z, Beginn + std::int64_t(z * abstand * 1e9));
+    kurve::Laufprotokoll p{Gleich, false, mischen, Beginn, {}, {}};
+    for (int z = 1; z <= 50; ++z) p.treffer.push_back({z, Beginn + std::int64_t(z * abstand * 1e9)});
     return p;
 }
 
@@ -68,6 +68,9 @@ private slots:
     void ausdauerlauf();
     void abseitsDerMeldung();
     void trefferLiestDieUhrEinmal();
+    void aenderungGenauAufDerMitte();
+    void ausdauerOhneTreffer();
+    void besterLaufVorgelesen();
 };
 
 void LeistungskurveTest::statistik()
@@ -76,11 +79,10 @@ void LeistungskurveTest::statistik()
     QCOMPARE(kurve::dezimal(kurve::mittelJeMinute(Beispiel), 1), QStringLiteral("27,1"));
     QCOMPARE(kurve::besteMinute(Beispiel), 8);
     QCOMPARE(kurve::besteMinute(Minuten{3, 7, 7}), 1);              // the first of equals
-    const kurve::AnfangEnde ae = kurve::anfangGegenEnde(Beispiel);  // 67 / 3 against 80 / 3
-    QCOMPARE(
-        kurve::dezimal(ae.anfang, 2) + ' ' + kurve::dezimal(ae.ende, 2) + ' ' + kurve::dezimal(*ae.aenderungProzent, 2),
-        QStringLiteral("22,33 26,67 19,40"));
-    QVERIFY(!kurve::anfangGegenEnde(Minuten{0, 0, 0, 9, 9, 9, 9, 9, 9, 4, 4, 4}).aenderungProzent);
+    const kurve::AnfangEnde ae = kurve::anfangGegenEnde(Beispiel);  // 67 / 3 against 80 / 3: +19,40 %
+    QCOMPARE(kurve::dezimal(ae.anfang, 2) + ' ' + kurve::dezimal(ae.ende, 2), QStringLiteral("22,33 26,67"));
+    QCOMPARE(*ae.aenderungZehntel, 194);
+    QVERIFY(!kurve::anfangGegenEnde(Minuten{0, 0, 0, 9, 9, 9, 9, 9, 9, 4, 4, 4}).aenderungZehntel);
     QCOMPARE(kurve::dezimal(-0.04, 1) + ' ' + kurve::dezimal(-0.06, 1) + ' ' + kurve::dezimal(1234.56, 1),
              QStringLiteral("0,0 -0,1 1234,6"));
 
@@ -104,25 +106,20 @@ void LeistungskurveTest::beschreibung()
 {
     kurve::Sitzung s;
     const kurve::Laufprotokoll p = gleichmaessig(1.0);
-    QCOMPARE(kurve::ausdauerAuswerten(Beispiel, p, false, s).beschreibung(),
+    QCOMPARE(kurve::ausdauerAuswerten(Beispiel, p, s).beschreibung(),
              QStringLiteral("Minute 1: 20; Minute 2: 25; Minute 3: 22; Minute 4: 30; Minute 5: 28; Minute 6: 31; "
                             "Minute 7: 27; Minute 8: 29; Minute 9: 33; Minute 10: 30; Minute 11: 26; Minute 12: 24. "
                             "Mittel: 27,1 Zahlen je Minute. "
                             "Minuten 1 bis 3: 22,3, Minuten 10 bis 12: 26,7 je Minute (+19,4 %). "
                             "Beste Minute (Rahmen): 9. mit 33 Zahlen."));
-    // 280 numbers, 28 falling to 15 a minute: set against the 325 of the same kind only.
-    const Minuten weniger{30, 28, 26, 26, 26, 25, 25, 25, 24, 20, 15, 10};
-    QVERIFY(!kurve::ausdauerAuswerten(weniger, p, true, s).bester);
-    QCOMPARE(kurve::ausdauerAuswerten(weniger, p, false, s).saetze.mid(1),
-             (QStringList{"Minuten 1 bis 3: 28,0, Minuten 10 bis 12: 15,0 je Minute (-46,4 %).",
-                          "Beste Minute (Rahmen): 1. mit 30 Zahlen.",
-                          "Bester Lauf dieser Sitzung (Striche): 325 Zahlen, dieser Lauf 45 weniger."}));
+    // Set against runs of the same kind only.
+    QVERIFY(!kurve::ausdauerAuswerten(Beispiel, gleichmaessig(1.0, true), s).bester);
 
     // 2,0 s, 1,5 s and 0,5 s for the first three numbers, 1,0 s for the others.
     kurve::Laufprotokoll e = gleichmaessig(1.0);
     for (int i = 0; i < 50; ++i) e.treffer[std::size_t(i)].monoNs += (i == 0 ? 1 : i == 1 ? 1.5 : 1) * 1'000'000'000LL;
     e.fehlversuche = {2, 3, 3};
-    const QString b = kurve::einfachAuswerten(Beginn, e, Gleich, false, s).beschreibung();
+    const QString b = kurve::einfachAuswerten(e, s).beschreibung();
     QVERIFY2(b.startsWith("Zahl 1: 2,0 s; Zahl 2: 1,5 s (1 Fehlversuch); Zahl 3: 0,5 s (2 Fehlversuche); "
                           "Zahl 4: 1,0 s; Zahl 5: 1,0 s; "),
              qPrintable(b));
@@ -132,17 +129,15 @@ void LeistungskurveTest::beschreibung()
 
     // Runs of 51 (above), 100, 90, 80 and 110 seconds: the fifth brings the reading.
     QStringList saetze;
-    for (double t : {100.0, 90.0, 80.0, 110.0})
-        saetze = kurve::einfachAuswerten(Beginn, gleichmaessig(t / 50), Gleich, false, s).saetze;
+    for (double t : {100.0, 90.0, 80.0, 110.0}) saetze = kurve::einfachAuswerten(gleichmaessig(t / 50), s).saetze;
     QCOMPARE(saetze, (QStringList{"Langsamste Zahlen: 1 (2,2 s), 2 (2,2 s), 3 (2,2 s), 4 (2,2 s), 5 (2,2 s).",
                                   "Bestzeit dieser Sitzung: 51,0 s, diese Runde: 110,0 s, 59,0 s langsamer.",
                                   "Fünf-Runden-Probe: ER = 86,2 s; VR = 0,59; PU = 0,93.",
                                   "ER ist die mittlere Zeit der letzten fünf Runden.",
                                   "VR höchstens 1: kein Anlauf nötig.", "PU höchstens 1: gleichmäßig."}));
     // 90, 110, 100, 120 and 30 seconds: ER 90,0, VR 1,00, PU 1,33.
-    for (double t : {90.0, 110.0, 100.0, 120.0})
-        kurve::einfachAuswerten(Beginn, gleichmaessig(t / 50), Gleich, true, s);
-    QCOMPARE(kurve::einfachAuswerten(Beginn, gleichmaessig(0.6), Gleich, true, s).saetze.mid(1),
+    for (double t : {90.0, 110.0, 100.0, 120.0}) kurve::einfachAuswerten(gleichmaessig(t / 50, true), s);
+    QCOMPARE(kurve::einfachAuswerten(gleichmaessig(0.6, true), s).saetze.mid(1),
              (QStringList{"Bestzeit dieser Sitzung: 90,0 s, diese Runde: 30,0 s, 60,0 s schneller, neue Bestzeit.",
                           "Fünf-Runden-Probe: ER = 90,0 s; VR = 1,00; PU = 1,33.",
                           "ER ist die mittlere Zeit der letzten fünf Runden.", "VR höchstens 1: kein Anlauf nötig.",
@@ -289,6 +284,75 @@ void LeistungskurveTest::trefferLiestDieUhrEinmal()
     ui::SystemClock echt;
     const std::int64_t vorher = echt.Now().monoNs, mitte = echt.MonoNs(), nachher = echt.Now().monoNs;
     QVERIFY(vorher <= mitte && mitte <= nachher);
+}
+
+// An exact tie of the change rounds away from zero, as every figure of the panel:
+// 64 falling to 60 is -6,25 %, 80 rising to 81 is +1,25 %.
+void LeistungskurveTest::aenderungGenauAufDerMitte()
+{
+    kurve::Sitzung s;
+    const kurve::Laufprotokoll p = gleichmaessig(1.0);
+    const QString fallend =
+        kurve::ausdauerAuswerten(Minuten{21, 21, 22, 25, 25, 25, 25, 25, 25, 20, 20, 20}, p, s).beschreibung();
+    QVERIFY2(fallend.contains(" Minuten 1 bis 3: 21,3, Minuten 10 bis 12: 20,0 je Minute (-6,3 %). "),
+             qPrintable(fallend));
+    const QString steigend =
+        kurve::ausdauerAuswerten(Minuten{26, 26, 28, 25, 25, 25, 25, 25, 25, 27, 27, 27}, p, s).beschreibung();
+    QVERIFY2(steigend.contains(" Minuten 1 bis 3: 26,7, Minuten 10 bis 12: 27,0 je Minute (+1,3 %). "),
+             qPrintable(steigend));
+}
+
+// An endurance run without a hit is still a run of its mode: the next one of
+// that mode is set against the session's best, and no minute is named or
+// framed as the best when none found anything.
+void LeistungskurveTest::ausdauerOhneTreffer()
+{
+    fakes::Spiel s;
+    Flinkblick& w = s.w();
+    QStringList gelesen;
+    QImage bild;
+    s.meldung.whileOpen = [&](const QString& t) {
+        if (t != Bitte) return;
+        gelesen << vorgelesen(w);
+        if (gelesen.size() == 1) bild = w.Kurve->grab().toImage();
+    };
+    QVERIFY(zeigen(w));
+    for (const int treffer : {0, 3, 0}) {
+        w.GleichRunterStartBtn_Click();
+        treffen(s, treffer);
+        s.uhr.advance(720);
+        w.Timer12Min_Timer();
+    }
+    QCOMPARE(gelesen.value(0),
+             QStringLiteral("Minute 1: 0; Minute 2: 0; Minute 3: 0; Minute 4: 0; Minute 5: 0; Minute 6: 0; "
+                            "Minute 7: 0; Minute 8: 0; Minute 9: 0; Minute 10: 0; Minute 11: 0; Minute 12: 0. "
+                            "Mittel: 0,0 Zahlen je Minute. Minuten 1 bis 3: 0,0, Minuten 10 bis 12: 0,0 je Minute."));
+    QVERIFY2(gelesen.value(2).endsWith("Bester Lauf dieser Sitzung (Striche): 3 Zahlen, dieser Lauf 3 weniger."),
+             qPrintable(gelesen.value(2)));
+    // Left of where the counts are written, the twelve bar lines of the first run stay black: no frame.
+    const double zeile = QFontMetricsF(w.Label1->font()).lineSpacing();
+    int weiss = 0;
+    for (int y = int(zeile); y < int(13 * zeile); ++y)
+        for (int x = 0; x < 12; ++x) weiss += bild.pixelColor(x, y) == QColor(Qt::white) ? 1 : 0;
+    QCOMPARE(weiss, 0);
+}
+
+// The thin marks of the session's best run are read out with its twelve counts.
+void LeistungskurveTest::besterLaufVorgelesen()
+{
+    kurve::Sitzung s;
+    const kurve::Laufprotokoll p = gleichmaessig(1.0);
+    kurve::ausdauerAuswerten(Beispiel, p, s);
+    // 280 numbers, 28 falling to 15 a minute.
+    const Minuten weniger{30, 28, 26, 26, 26, 25, 25, 25, 24, 20, 15, 10};
+    QCOMPARE(kurve::ausdauerAuswerten(weniger, p, s).beschreibung(),
+             QStringLiteral("Minute 1: 30; Minute 2: 28; Minute 3: 26; Minute 4: 26; Minute 5: 26; Minute 6: 25; "
+                            "Minute 7: 25; Minute 8: 25; Minute 9: 24; Minute 10: 20; Minute 11: 15; Minute 12: 10. "
+                            "Bester Lauf dieser Sitzung je Minute: 20, 25, 22, 30, 28, 31, 27, 29, 33, 30, 26, 24. "
+                            "Mittel: 23,3 Zahlen je Minute. "
+                            "Minuten 1 bis 3: 28,0, Minuten 10 bis 12: 15,0 je Minute (-46,4 %). "
+                            "Beste Minute (Rahmen): 1. mit 30 Zahlen. "
+                            "Bester Lauf dieser Sitzung (Striche): 325 Zahlen, dieser Lauf 45 weniger."));
 }
 
 FLINKBLICK_TEST_MAIN_GROSSER_BILDSCHIRM(LeistungskurveTest)

@@ -48,36 +48,35 @@ int main(int argc, char** argv)
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPointSizeF(18);
     text.setFont(f);
-    Leistungskurve kurve(&fenster);
+    Leistungskurve kurve(&fenster, text);
     const QString modus = QStringLiteral("BunteZahlenHoch");
 
     kurve::Sitzung s;
-    kurve::Laufprotokoll leer;
-    leer.trefferNotieren(modus, 1, 0);
-    kurve::ausdauerAuswerten(kurve::Minuten{22, 25, 27, 27, 26, 28, 26, 25, 27, 24, 25, 24}, leer, false, s);
+    const kurve::Laufprotokoll ausdauer{modus, true, false, 0, {}, {}};
+    kurve::ausdauerAuswerten(kurve::Minuten{22, 25, 27, 27, 26, 28, 26, 25, 27, 24, 25, 24}, ausdauer, s);
     const kurve::Minuten m{20, 25, 22, 30, 28, 31, 27, 29, 33, 30, 26, 24};
     QStringList zeilen{QStringLiteral("Fehlversuche: 4")};
     for (int i = 0; i < 12; ++i)
         zeilen << QStringLiteral("In der %1. Minute gefundene Zahlen: %2").arg(i + 1).arg(m[i]);
     zeilen << QStringLiteral("Gesamt: 325");
     text.setText(zeilen.join(QLatin1Char('\n')));
-    kurve.setzen(kurve::ausdauerAuswerten(m, leer, false, s), &text);
+    kurve.setzen(kurve::ausdauerAuswerten(m, ausdauer, s));
     fenster.show();
     kurve.show();
     std::printf("endurance: ");
     messen(kurve, runs);
 
     for (int runde = 0; runde < 5; ++runde) {
-        kurve::Laufprotokoll p;
+        kurve::Laufprotokoll p{modus, false, false, 0, {}, {}};
         std::int64_t t = 0;
         for (int z = 1; z <= 50; ++z) {
             t += 900'000'000 + 170'000'000LL * ((z * 13 + runde) % 11);
-            if (z % 9 == 0) p.fehlversuchNotieren(z);
-            p.trefferNotieren(modus, z, t);
+            if (z % 9 == 0) p.fehlversuche.push_back(z);
+            p.treffer.push_back({z, t});
         }
         kurve.hide();
         text.setText(QStringLiteral("Fehlversuche: 5\nZeit = 1:25"));
-        kurve.setzen(kurve::einfachAuswerten(0, p, modus, false, s), &text);
+        kurve.setzen(kurve::einfachAuswerten(p, s));
         kurve.show();
     }
     std::printf("simple: ");
