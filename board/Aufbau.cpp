@@ -21,14 +21,16 @@ void vorladen(QWidget* fenster, QList<QFont> rest)
 {
     if (rest.isEmpty()) return;
     // What lands in the image does not matter, only what Qt keeps of drawing
-    // there: the face and the digits' glyphs, at the window's scale.
+    // there: the face and the digits' glyphs at the window's scale, kept per
+    // quarter of a device pixel of horizontal position.
     const qreal dpr = fenster->devicePixelRatioF();
     QImage bild(QSize(512, 64) * dpr, QImage::Format_RGB32);
     bild.setDevicePixelRatio(dpr);
     bild.fill(Qt::black);
     QPainter p(&bild);
     p.setFont(rest.takeFirst());
-    p.drawText(QPointF(0, 48), QStringLiteral("0123456789"));
+    for (int viertel = 0; viertel < 4; ++viertel)
+        p.drawText(QPointF(viertel / (4 * dpr), 48), QStringLiteral("0123456789"));
     p.end();
     QTimer::singleShot(0, fenster, [fenster, rest = std::move(rest)] { vorladen(fenster, rest); });
 }
