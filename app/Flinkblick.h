@@ -141,5 +141,4 @@ private:
     // Only Zahllbl_Click writes these.
     ui::Integer Fehlversuche = 0;
     bool fehlermeldungOffen_ = false;
-    bool bunteVorbereitet_ = false;
 };

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "app/Flinkblick.h"
+#include "board/Aufbau.h"
 #include "ui/Clock.h"
 #include "ui/Icon.h"
 #include "ui/MessageBox.h"
@@ -31,5 +32,8 @@ int main(int argc, char* argv[])
     Flinkblick fenster({uhr, zufall, meldung});
     meldung.setParent(&fenster);
     fenster.show();
+    // While the player reads the menu: the first colourful board in cold faces
+    // would take two frames.
+    board::BunteSchnitteVorladen(fenster);
     return app.exec();
 }

@@ -1,5 +1,9 @@
 #include "board/Aufbau.h"
 
+#include <QImage>
+#include <QPainter>
+#include <QTimer>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -13,9 +17,22 @@ int ganz(float r, int n)
     return static_cast<int>(std::floor(static_cast<double>(r) * n));
 }
 
-QString bunteBeschriftung(int i)
+void vorladen(QWidget* fenster, QList<QFont> rest)
 {
-    return QString::number(i + 1);
+    if (rest.isEmpty()) return;
+    // What lands in the image does not matter, only what Qt keeps of drawing
+    // there: the face and the digits' glyphs at the window's scale, kept per
+    // quarter of a device pixel of horizontal position.
+    const qreal dpr = fenster->devicePixelRatioF();
+    QImage bild(QSize(512, 64) * dpr, QImage::Format_RGB32);
+    bild.setDevicePixelRatio(dpr);
+    bild.fill(Qt::black);
+    QPainter p(&bild);
+    p.setFont(rest.takeFirst());
+    for (int viertel = 0; viertel < 4; ++viertel)
+        p.drawText(QPointF(viertel / (4 * dpr), 48), QStringLiteral("0123456789"));
+    p.end();
+    QTimer::singleShot(0, fenster, [fenster, rest = std::move(rest)] { vorladen(fenster, rest); });
 }
 
 }  // namespace
@@ -30,7 +47,7 @@ void BunteAufbauen(Brett b)
         const int k = ganz(b.zufall.Rnd(), 5);
         l.setFontName(QLatin1String(BunteSchriften[static_cast<std::size_t>(std::clamp(k, 0, 4))]));
         l.setFontItalic(ganz(b.zufall.Rnd(), 2) == 1);
-        l.setCaption(bunteBeschriftung(i));
+        l.setCaption(QString::number(i + 1));
         l.setFontSize(BunteGroesse(ganz(b.zufall.Rnd(), 5)));
     });
 }
@@ -51,11 +68,10 @@ QList<QFont> BunteSchnitte(const QFont& fenster)
     return alle;
 }
 
-QStringList BunteBeschriftungen()
+void BunteSchnitteVorladen(QWidget& fenster)
 {
-    QStringList alle;
-    for (int i = 0; i < Felder; ++i) alle.append(bunteBeschriftung(i));
-    return alle;
+    // The first frames of the window belong to start-up.
+    QTimer::singleShot(100, &fenster, [f = &fenster] { vorladen(f, BunteSchnitte(f->font())); });
 }
 
 void GleicheAufbauen(Brett b)

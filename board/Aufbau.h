@@ -2,7 +2,6 @@
 // The two board builders.
 #include <QFont>
 #include <QList>
-#include <QStringList>
 #include <array>
 
 #include "board/Raster.h"
@@ -22,8 +21,11 @@ inline constexpr float BunteGroesse(int k)
 // Every face the colourful builder can give a label, each completed from
 // the window's font `fenster` as a label's own font is.
 QList<QFont> BunteSchnitte(const QFont& fenster);
-// Every caption the colourful builder writes.
-QStringList BunteBeschriftungen();
+// Loads every face of the colourful board and draws the digits in it, one face
+// per pass of the event loop, from a moment after the call until `fenster`
+// goes: the first board in faces the process has not drawn in yet takes more
+// than a frame.
+void BunteSchnitteVorladen(QWidget& fenster);
 
 // Colourful board: random colour (no channel below 56), face, slant and size; captions "1" … "50".
 void BunteAufbauen(Brett b);

@@ -50,13 +50,6 @@ void Flinkblick::Aufbauen(const Spielmodus& modus)
 void Flinkblick::BunteAufbauen()
 {
     board::BunteAufbauen({Zahllbl, *this, d_.zufall});
-    // A board meets about 32 of its 50 faces; a cold one costs a reshuffle hit
-    // milliseconds. The rest, and the glyphs and captions of all, are prepared
-    // while the player looks for the first number.
-    if (!bunteVorbereitet_) {
-        bunteVorbereitet_ = true;
-        ui::Label::prepareSoon(this, board::BunteSchnitte(font()), board::BunteBeschriftungen());
-    }
 }
 void Flinkblick::GleicheAufbauen()
 {

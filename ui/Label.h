@@ -3,8 +3,6 @@
 // twips, 24-bit colours, alignment and font. Opaque, borderless, fixed size.
 #include <QFont>
 #include <QLabel>
-#include <QList>
-#include <QStringList>
 #include <cstdint>
 
 #include "ui/Trace.h"
@@ -34,13 +32,6 @@ public:
         Label& l_;
     };
 
-    // Loads each face, lays out each caption in it and rasterises the
-    // caption's characters at every horizontal subpixel position: one face
-    // per pass of the event loop, from a moment after the call until `owner`
-    // goes. Faces and glyphs stay in Qt's caches and laid-out captions in the
-    // labels' own, so a label's first paint in a prepared face loads nothing.
-    static void prepareSoon(QWidget* owner, const QList<QFont>& faces, const QStringList& captions);
-
     int index() const { return index_; }
     void setTrace(Trace* trace) { trace_ = trace; }
 
@@ -69,9 +60,9 @@ public:
     // drawn from the top of the label.
     void setTextAlignment(Qt::Alignment horizontal);
 
-    const QString& fontName() const { return fontName_; }
-    float fontSize() const { return fontSize_; }
-    bool fontItalic() const { return fontItalic_; }
+    QString fontName() const { return font_.family(); }
+    float fontSize() const { return static_cast<float>(font_.pointSizeF()); }
+    bool fontItalic() const { return font_.italic(); }
     void setFontName(const QString& name);
     void setFontSize(float points);
     void setFontItalic(bool italic);
@@ -84,7 +75,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void report(Property p, const QVariant& v)
@@ -104,9 +94,6 @@ private:
     // The colours the palette was last given here; -1 once anything else has
     // touched the palette. Lets an unchanged colour skip the palette copy.
     std::int32_t paletteFore_ = -1, paletteBack_ = -1;
-    QString fontName_;
-    float fontSize_ = 8.25f;
-    bool fontItalic_ = false;
     // Face, size and slant as written; QWidget::setFont itself skips a font
     // that has not changed.
     QFont font_;

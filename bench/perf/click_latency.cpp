@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/Flinkblick.h"
+#include "board/Aufbau.h"
 #include "ui/Clock.h"
 #include "ui/MessageBox.h"
 #include "ui/Random.h"
@@ -101,6 +102,7 @@ int main(int argc, char* argv[])
     AnsweringBox meldung;
     Flinkblick w({uhr, zufall, meldung});
     w.show();
+    board::BunteSchnitteVorladen(w);  // as the game's main does
     if (!QTest::qWaitForWindowExposed(&w)) {
         std::fprintf(stderr, "window not exposed\n");
         return 1;
