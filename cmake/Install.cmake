@@ -68,8 +68,8 @@ abwärts, als bunte oder als gleiche Zahlen, einmal durch oder zwölf Minuten
 lang mit immer neuen Feldern.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The typefaces the boards ask for are found through fontconfig, not linked, so
-# dpkg-shlibdeps cannot see them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fontconfig, fonts-liberation2, fonts-lato, fonts-dancingscript, fonts-comfortaa, fonts-linuxlibertine, fonts-dejavu-core")
+# dpkg-shlibdeps cannot see them; their packages come from data/schriften.tsv.
+list(JOIN FLINKBLICK_FONT_PACKAGES ", " flinkblick_fonts)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fontconfig, ${flinkblick_fonts}")
 
 include(CPack)
