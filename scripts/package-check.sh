@@ -14,7 +14,7 @@ skip=77
 fail() { echo "package check: FAILED: $*" >&2; exit 1; }
 
 for tool in cmake cpack dpkg-deb dpkg-shlibdeps dpkg-buildflags file desktop-file-validate appstreamcli lintian hardening-check \
-            cmp man xvfb-run xwininfo xprop; do
+            cmp faketime man xvfb-run xwininfo xprop; do
   if ! command -v "$tool" >/dev/null; then
     # CI installs everything first, so there a missing tool is a fault, not a reason to skip.
     [[ -n "${CI:-}" ]] && fail "$tool is missing"
@@ -77,7 +77,7 @@ echo "== hardening-check"
 dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/games/flinkblick >"$tmp/flinkblick"
 hardening-check --nocfprotection --nofortify "$tmp/flinkblick" || fail "hardening-check (above)"
 
-echo "== the same package again: another folder, another time, another umask"
+echo "== the same package again: another folder, a day later, another umask"
 # The sources as they stand, uncommitted changes and new files included, copied with new file
 # times to a folder of their own and built in another. The copy has no repository:
 # GIT_DIR lends it this one, so both builds take the date of the same last commit.
@@ -92,13 +92,16 @@ else
 fi
 other_umask=0077
 [[ $(umask) == 0077 ]] && other_umask=0022
+# A day and an hour later by the clock the build sees, so that __DATE__ and __TIME__
+# would differ too; the monotonic clock stays true for the tools' timeouts.
+later=(env FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f +25h)
 (
   umask "$other_umask"
   [[ -n $git_dir ]] && export GIT_DIR="$git_dir"
-  cmake -S "$again/src" -B "$again/build" "${package_options[@]}" >/dev/null
+  "${later[@]}" cmake -S "$again/src" -B "$again/build" "${package_options[@]}" >/dev/null
   # Only the program and its pages, on two cores: this build only has to match.
-  cmake --build "$again/build" -j2 --target flinkblick >/dev/null
-  cd "$again/build" && cpack -G DEB >/dev/null
+  "${later[@]}" cmake --build "$again/build" -j2 --target flinkblick >/dev/null
+  cd "$again/build" && "${later[@]}" cpack -G DEB >/dev/null
 )
 deb2="$(echo "$again"/build/flinkblick_*.deb)"
 [[ -f $deb2 ]] || fail "the second build made no package"
