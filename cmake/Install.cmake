@@ -2,12 +2,24 @@
 include(GNUInstallDirs)
 
 set(FLINKBLICK_APP_ID io.github.flinkblick.Flinkblick)
+# Folders get the same mode whatever the umask of the one who installs (the
+# package's folders are set in cmake/CPackRechte.cmake).
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 # Chooses the program's folder for the prefix being installed to and writes the
 # desktop entry that starts it from there (the folder is known only then).
 configure_file(${PROJECT_SOURCE_DIR}/cmake/InstallLayout.cmake.in ${PROJECT_BINARY_DIR}/InstallLayout.cmake @ONLY)
 install(SCRIPT ${PROJECT_BINARY_DIR}/InstallLayout.cmake)
 install(TARGETS flinkblick RUNTIME DESTINATION "\${FLINKBLICK_PROGRAM_DIR}")
+# A stripped install (the package) also drops the compilers' version notes in
+# .comment, as Debian's dh_strip does; the program does not need them.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${FLINKBLICK_PROGRAM_DIR}/flinkblick\"
+                    COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
 install(FILES ${PROJECT_SOURCE_DIR}/data/${FLINKBLICK_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 32 48 64 128 256)
@@ -56,6 +68,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Zahlen suchen gegen die Uhr")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://flinkblick.github.io/")
 set(CPACK_STRIP_FILES ON)
+# Sets the time of every file in the package when cpack runs (cmake/CPackZeit.cmake.in).
+configure_file(${PROJECT_SOURCE_DIR}/cmake/CPackZeit.cmake.in ${PROJECT_BINARY_DIR}/CPackZeit.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackZeit.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/CPackRechte.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/CPackArchiv.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
@@ -68,8 +85,8 @@ abwärts, als bunte oder als gleiche Zahlen, einmal durch oder zwölf Minuten
 lang mit immer neuen Feldern.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The typefaces the boards ask for are found through fontconfig, not linked, so
-# dpkg-shlibdeps cannot see them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fontconfig, fonts-liberation2, fonts-lato, fonts-dancingscript, fonts-comfortaa, fonts-linuxlibertine, fonts-dejavu-core")
+# dpkg-shlibdeps cannot see them; their packages come from data/schriften.tsv.
+list(JOIN FLINKBLICK_FONT_PACKAGES ", " flinkblick_fonts)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fontconfig, ${flinkblick_fonts}")
 
 include(CPack)

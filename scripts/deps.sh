@@ -5,9 +5,15 @@
 set -euo pipefail
 
 build_pkgs=(g++ cmake make qt6-base-dev)
-font_pkgs=(fonts-liberation2 fonts-lato fonts-dancingscript fonts-comfortaa fonts-linuxlibertine fonts-dejavu-core fontconfig)
+# The fonts that stand in for the faces the game asks for: the third column of
+# data/schriften.tsv, which the program and the package's dependencies read too.
+mapfile -t font_pkgs < <(awk -F'\t' '!/^#/ && NF >= 3 && !seen[$3]++ { print $3 }' "$(dirname "$0")/../data/schriften.tsv")
+[[ ${#font_pkgs[@]} -gt 0 ]] || { echo "data/schriften.tsv names no font packages" >&2; exit 1; }
+font_pkgs+=(fontconfig)
+# diffoscope-minimal shows how two package builds differ, faketime dates the second a
+# day later; devscripts has hardening-check.
 test_pkgs=(clang-format xvfb xauth libbenchmark-dev valgrind gcovr imagemagick x11-utils dpkg-dev file desktop-file-utils appstream
-           lintian man-db locales)
+           lintian man-db locales diffoscope-minimal faketime devscripts)
 
 wanted=("${build_pkgs[@]}" "${font_pkgs[@]}")
 if [[ "${1:-run}" == test ]]; then wanted+=("${test_pkgs[@]}"); fi

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package, runs lintian on it, validates the desktop data, installs
-# the package, reads its manual pages with man and starts the installed game under
-# Xvfb to see its window come up.
+# Builds the Debian package, runs lintian and hardening-check on it, builds it a second
+# time elsewhere to see that the bytes are the same, validates the desktop data,
+# installs the package, reads its manual pages with man and starts the installed game
+# under Xvfb to see its window come up.
 #   FLINKBLICK_PACKAGE_BUILD  build folder (default build/package)
 # Exits 77 (skipped) when it cannot install packages, i.e. when not run as root.
 set -euo pipefail
@@ -12,7 +13,8 @@ skip=77
 
 fail() { echo "package check: FAILED: $*" >&2; exit 1; }
 
-for tool in cmake cpack dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli lintian man xvfb-run xwininfo xprop; do
+for tool in cmake cpack dpkg-deb dpkg-shlibdeps dpkg-buildflags file desktop-file-validate appstreamcli lintian hardening-check \
+            cmp faketime man xvfb-run xwininfo xprop; do
   if ! command -v "$tool" >/dev/null; then
     # CI installs everything first, so there a missing tool is a fault, not a reason to skip.
     [[ -n "${CI:-}" ]] && fail "$tool is missing"
@@ -25,8 +27,9 @@ tmp="$(mktemp -d)"
 cleanup() { rm -rf "$tmp"; }
 trap cleanup EXIT
 
-echo "== build (Release) in $build"
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DFLINKBLICK_TESTS=OFF -DFLINKBLICK_BENCH=OFF >/dev/null
+package_options=(-DCMAKE_BUILD_TYPE=Release -DFLINKBLICK_TESTS=OFF -DFLINKBLICK_BENCH=OFF -DFLINKBLICK_PACKAGE=ON)
+echo "== build (Release, Debian's build flags) in $build"
+cmake -S . -B "$build" "${package_options[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)" --target flinkblick >/dev/null
 
 echo "== appstreamcli validate --no-net"
@@ -65,6 +68,59 @@ echo "== lintian"
 # --show-overrides: with it lintian counts the overridden tag as a failure.)
 lintian --display-info --pedantic --fail-on error,warning "$deb" ||
   fail "lintian reports errors or warnings (above)"
+
+echo "== hardening-check"
+# PIE, stack protector, RELRO and bind-now, as dpkg-buildflags gives them. Not judged:
+# control-flow protection, which Debian 12's dpkg-buildflags does not give; and
+# fortify, which is compiled in but finds no call to guard: the only candidates are
+# the standard library's memmove calls of run-time sizes.
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/games/flinkblick >"$tmp/flinkblick"
+hardening-check --nocfprotection --nofortify "$tmp/flinkblick" || fail "hardening-check (above)"
+
+echo "== the same package again: another folder, a day later, another umask"
+# The sources as they stand, uncommitted changes and new files included, copied with new file
+# times to a folder of their own and built in another. The copy has no repository:
+# GIT_DIR lends it this one, so both builds take the date of the same last commit.
+again="$tmp/again"
+mkdir -p "$again/src"
+if [[ $(git rev-parse --show-toplevel 2>/dev/null) == "$(pwd -P)" ]]; then
+  git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf - | tar -xmf - -C "$again/src"
+  git_dir="$(git rev-parse --absolute-git-dir)"
+else
+  tar --exclude=./build -cf - . | tar -xmf - -C "$again/src"
+  git_dir=""
+fi
+other_umask=0077
+[[ $(umask) == 0077 ]] && other_umask=0022
+# A day and an hour later by the clock the build sees, so that __DATE__ and __TIME__
+# would differ too; the monotonic clock stays true for the tools' timeouts.
+later=(env FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f +25h)
+(
+  umask "$other_umask"
+  [[ -n $git_dir ]] && export GIT_DIR="$git_dir"
+  "${later[@]}" cmake -S "$again/src" -B "$again/build" "${package_options[@]}" >/dev/null
+  # Only the program and its pages, on two cores: this build only has to match.
+  "${later[@]}" cmake --build "$again/build" -j2 --target flinkblick >/dev/null
+  cd "$again/build" && "${later[@]}" cpack -G DEB >/dev/null
+)
+deb2="$(echo "$again"/build/flinkblick_*.deb)"
+[[ -f $deb2 ]] || fail "the second build made no package"
+if ! cmp -s "$deb" "$deb2"; then
+  echo "the two packages differ: $deb and $deb2" >&2
+  if command -v diffoscope >/dev/null; then
+    diffoscope --text - --max-report-size 200000 "$deb" "$deb2" >&2 || true
+  else
+    # Without diffoscope: file list with modes, owners and times, then each file.
+    diff <(dpkg-deb -c "$deb") <(dpkg-deb -c "$deb2") >&2 || true
+    mkdir "$tmp/one" "$tmp/two"
+    dpkg-deb -R "$deb" "$tmp/one" && dpkg-deb -R "$deb2" "$tmp/two"
+    (cd "$tmp/one" && find . -type f | sort) | while read -r f; do
+      cmp "$tmp/one/$f" "$tmp/two/$f" >&2 || true
+    done
+  fi
+  fail "two builds of the same sources gave different packages (above)"
+fi
+echo "reproducible: $(sha256sum "$deb" | cut -d' ' -f1) from $build and $again/build"
 
 echo "== cmake --install to a prefix of its own"
 # Outside /usr the program stays in bin/, and the launcher points there.

@@ -9,20 +9,13 @@ namespace ui {
 struct FontSubstitute {
     const char* requested;
     const char* substitute;
-    const char* debianPackage;
 };
 
-// Each substitute keeps the character of the face it replaces, so that the
-// five faces of the colourful board stay clearly different from one another.
-inline constexpr std::array<FontSubstitute, 7> FontSubstitutes{{
-    {"Arial", "Liberation Sans", "fonts-liberation2"},                            // metric-compatible sans
-    {"Arial Black", "Lato Black", "fonts-lato"},                                  // heavy sans
-    {"Courier New", "Liberation Mono", "fonts-liberation2"},                      // metric-compatible monospace
-    {"Dauphin", "Dancing Script", "fonts-dancingscript"},                         // script
-    {"LithographLight", "Comfortaa Light", "fonts-comfortaa"},                    // light display face
-    {"MS Sans Serif", "DejaVu Sans", "fonts-dejavu-core"},                        // plain UI sans
-    {"GoudyHandtooled BT", "Linux Libertine Display O", "fonts-linuxlibertine"},  // decorative serif
-}};
+// The table lives in data/schriften.tsv with the Debian package of each
+// substitute, which the package's dependencies and scripts/deps.sh read too.
+inline constexpr auto FontSubstitutes = std::to_array<FontSubstitute>({
+#include "ui/Schriftersatz.inc"
+});
 
 // Registers a substitute for every requested face that is not installed under
 // its own name. Safe to call more than once.
