@@ -11,9 +11,10 @@
 //   play/Trefferblitz.cpp     the hit flash, Timer1_Timer
 //   play/NeuMischen.cpp       ImmerNeuMischenChk_Click
 //   results/Ausdauer.cpp      Timer12Min_Timer
-//   results/Auswertung.cpp    AuswertungZeigen
+//   results/Auswertung.cpp    AuswertungZeigen, KurveAnlegen
 //   results/Leistungskurve.*  the panel beside the results; its figures in results/Kurvenwerte.*;
 //                             results/Kurvenanschluss.* listens to the run and feeds it
+//   app/Ausdauerlauf.h        the endurance run's length and its minutes
 //
 // Glossary: Zaehler counter · Startzeit start time · Zielbasis direction base ·
 // Ausdauer endurance · ProMinute per minute · Modus mode · ImmerNeuMischen
@@ -114,7 +115,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Creates the Leistungskurve and what feeds it (results/Kurvenanschluss.cpp).
+    // Creates the Leistungskurve and what feeds it (results/Auswertung.cpp).
     void KurveAnlegen();
     Kurvenanschluss* kurvenanschluss_ = nullptr;
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "app/Ausdauerlauf.h"
 #include "ui/Clock.h"
 #include "ui/Integer.h"
 
@@ -17,9 +18,9 @@ struct Spielstand {
     ui::Integer Zielbasis = 0;
     // True during a 12-minute endurance run.
     ui::Boolean Ausdauer = ui::False;
-    // Numbers found per started minute of an endurance run; entry 12 collects
-    // the hits at and after the 720-second mark.
-    std::array<ui::Integer, 13> ProMinute{};
+    // Numbers found per started minute of an endurance run; the last entry
+    // collects the hits at and after the end.
+    std::array<ui::Integer, ausdauer::Eintraege> ProMinute{};
     // "BunteZahlenHoch", "BunteZahlenRunter", "GleicheZahlenHoch", "GleicheZahlenRunter" or empty.
     QString Modus;
     // Rebuild the board after every hit; mirrors the check box.
@@ -31,6 +32,6 @@ struct Spielstand {
     // A minute beyond the table counts in its last entry instead of failing.
     ui::Integer& ProMinuteAt(long long minute)
     {
-        return ProMinute[static_cast<std::size_t>(std::clamp<long long>(minute, 0, 12))];
+        return ProMinute[static_cast<std::size_t>(std::clamp<long long>(minute, 0, ausdauer::Minuten))];
     }
 };

@@ -1,13 +1,10 @@
-// Endurance clock: once a second, end the run once 720 seconds have passed.
+// Endurance clock: once a second, end the run once its time has passed.
+#include "app/Ausdauerlauf.h"
 #include "app/Flinkblick.h"
-
-namespace {
-constexpr std::int64_t Spieldauer = 720;  // 12 minutes
-}
 
 void Flinkblick::Timer12Min_Timer()
 {
-    if (SeitStartzeit().sekunden < Spieldauer) return;
+    if (SeitStartzeit().sekunden < ausdauer::Sekunden) return;
     // While the miss box is open, its click is unfinished: ending the run now
     // would stack the results on the box and count the miss after the run was
     // reported. The first tick after the box has closed ends it instead.

@@ -1,8 +1,23 @@
-// Results and the return to the start menu.
+// Results and the return to the start menu; the Leistungskurve beside them.
+#include "results/Auswertung.h"
+
+#include "app/Ausdauerlauf.h"
 #include "app/Flinkblick.h"
 #include "results/Kurvenanschluss.h"
 #include "results/Leistungskurve.h"
 #include "ui/Units.h"
+
+QString auswertung::minutenZeile(int minute, int zahlen)
+{
+    return QStringLiteral("In der %1. Minute gefundene Zahlen: %2").arg(minute).arg(zahlen);
+}
+
+void Flinkblick::KurveAnlegen()
+{
+    // Kept inside the window as it is loaded, whatever the player resizes it to.
+    Kurve = new Leistungskurve(this, *Label1, ui::twipsToPixelEdge(LadebreiteTwips));
+    kurvenanschluss_ = new Kurvenanschluss(*this, *Kurve);
+}
 
 void Flinkblick::AuswertungZeigen()
 {
@@ -15,10 +30,10 @@ void Flinkblick::AuswertungZeigen()
     QString text = Label1->caption();
     if (Ausdauer != ui::False) {
         ui::Integer gesamt = 0;
-        for (int m = 0; m < 12; ++m) {
+        for (int m = 0; m < ausdauer::Minuten; ++m) {
             ui::Integer& zahl = ProMinute[static_cast<std::size_t>(m)];
             gesamt = gesamt + zahl;
-            text += QStringLiteral("In der %1. Minute gefundene Zahlen: %2").arg(m + 1).arg(int(zahl)) + ui::CrLf;
+            text += auswertung::minutenZeile(m + 1, zahl) + ui::CrLf;
             zahl = 0;
         }
         text += QStringLiteral("Gesamt: ") + QString::number(int(gesamt));

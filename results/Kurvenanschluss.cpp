@@ -5,12 +5,6 @@
 #include "app/Flinkblick.h"
 #include "results/Leistungskurve.h"
 
-void Flinkblick::KurveAnlegen()
-{
-    Kurve = new Leistungskurve(this, *Label1);
-    kurvenanschluss_ = new Kurvenanschluss(*this, *Kurve);
-}
-
 Kurvenanschluss::Kurvenanschluss(Flinkblick& fenster, Leistungskurve& kurve) : QObject(&fenster), kurve_(kurve)
 {
     connect(&fenster, &Flinkblick::laufBegonnen, this,
@@ -23,11 +17,11 @@ Kurvenanschluss::Kurvenanschluss(Flinkblick& fenster, Leistungskurve& kurve) : Q
     connect(&fenster, &Flinkblick::verfehlt, this, [this](int gesucht) { lauf_.fehlversuche.push_back(gesucht); });
 }
 
-void Kurvenanschluss::uebergeben(const std::array<ui::Integer, 13>& proMinute)
+void Kurvenanschluss::uebergeben(const std::array<ui::Integer, ausdauer::Eintraege>& proMinute)
 {
     if (lauf_.ausdauer) {
         kurve::Minuten m{};
-        std::copy_n(proMinute.begin(), 12, m.begin());
+        std::copy_n(proMinute.begin(), m.size(), m.begin());
         kurve_.setzen(kurve::ausdauerAuswerten(m, lauf_, sitzung_));
     } else {
         kurve_.setzen(kurve::einfachAuswerten(lauf_, sitzung_));

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <array>
 
+#include "app/Ausdauerlauf.h"
 #include "results/Kurvenwerte.h"
 #include "ui/Integer.h"
 
@@ -16,7 +17,7 @@ public:
     Kurvenanschluss(Flinkblick& fenster, Leistungskurve& kurve);
 
     // Before the results reset the minute counts.
-    void uebergeben(const std::array<ui::Integer, 13>& proMinute);
+    void uebergeben(const std::array<ui::Integer, ausdauer::Eintraege>& proMinute);
 
 private:
     Leistungskurve& kurve_;

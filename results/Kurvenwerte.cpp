@@ -1,5 +1,6 @@
 #include "results/Kurvenwerte.h"
 
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -21,6 +22,15 @@ QString zahlen(int n)
     return n == 1 ? QStringLiteral("1 Zahl") : QStringLiteral("%1 Zahlen").arg(n);
 }
 
+// "4." or "4. und 6." or "1., 4. und 6."
+QString aufzaehlung(const std::vector<int>& minuten)
+{
+    QStringList teile;
+    for (int m : minuten) teile << QStringLiteral("%1.").arg(m + 1);
+    const QString letzte = teile.takeLast();
+    return teile.isEmpty() ? letzte : teile.join(QStringLiteral(", ")) + QStringLiteral(" und ") + letzte;
+}
+
 }  // namespace
 
 std::optional<double> Sitzung::bestzeit(const QString& modus, bool mischen) const
@@ -35,7 +45,7 @@ std::optional<Minuten> Sitzung::besterAusdauerlauf(const QString& modus, bool mi
 {
     std::optional<Minuten> best;
     for (const Lauf& l : laeufe_)
-        if (gleicheArt(l, modus, mischen, true) && (!best || summe(l.proMinute) > summe(*best))) best = l.proMinute;
+        if (gleicheArt(l, modus, mischen, true) && summe(l.proMinute) > (best ? summe(*best) : 0)) best = l.proMinute;
     return best;
 }
 
@@ -55,17 +65,22 @@ int summe(const Minuten& m)
 
 double mittelJeMinute(const Minuten& m)
 {
-    return summe(m) / 12.0;
+    return summe(m) / double(m.size());
 }
 
-int besteMinute(const Minuten& m)
+std::vector<int> besteMinuten(const Minuten& m)
 {
-    return int(std::max_element(m.begin(), m.end()) - m.begin());
+    const int hoechst = *std::max_element(m.begin(), m.end());
+    std::vector<int> r;
+    for (std::size_t i = 0; i < m.size() && hoechst > 0; ++i)
+        if (m[i] == hoechst) r.push_back(int(i));
+    return r;
 }
 
 AnfangEnde anfangGegenEnde(const Minuten& m)
 {
-    const int anfang = m[0] + m[1] + m[2], ende = m[9] + m[10] + m[11];
+    const std::size_t n = m.size();
+    const int anfang = m[0] + m[1] + m[2], ende = m[n - 3] + m[n - 2] + m[n - 1];
     AnfangEnde r{anfang / 3.0, ende / 3.0, std::nullopt};
     // From the sums, in whole numbers: a quotient of the two means misses an exact tie.
     if (anfang > 0) {
@@ -111,19 +126,29 @@ std::optional<FuenfRunden> fuenfRunden(const std::vector<double>& zeiten)
     return FuenfRunden{er, t[0] / er, t[3] / er};
 }
 
+double gerundet(double wert, int stellen)
+{
+    const double faktor = std::pow(10.0, stellen);
+    return std::round(wert * faktor) / faktor;
+}
+
 QString dezimal(double wert, int stellen)
 {
-    QString s = QString::number(wert, 'f', stellen);
+    static const QLocale deutsch = [] {
+        QLocale l(QLocale::German, QLocale::Germany);
+        l.setNumberOptions(QLocale::OmitGroupSeparator);
+        return l;
+    }();
     // A small negative value that rounds to zero is written without a sign.
-    if (s.startsWith(QLatin1Char('-')) && s.count(QLatin1Char('0')) == s.size() - 2) s.remove(0, 1);
-    return s.replace(QLatin1Char('.'), QLatin1Char(','));
+    const double g = gerundet(wert, stellen);
+    return deutsch.toString(g == 0 ? 0.0 : g, 'f', stellen);
 }
 
 QString Kurvendaten::beschreibung() const
 {
     QStringList eintraege;
     if (ausdauer) {
-        for (int m = 0; m < 12; ++m)
+        for (int m = 0; m < int(proMinute.size()); ++m)
             eintraege << QStringLiteral("Minute %1: %2").arg(m + 1).arg(proMinute[std::size_t(m)]);
     } else {
         for (const Zahlzeit& z : zeiten) {
@@ -135,13 +160,17 @@ QString Kurvendaten::beschreibung() const
             eintraege << e;
         }
     }
-    QStringList teile{eintraege.join(QStringLiteral("; ")) + QLatin1Char('.')};
+    // A simple run's title says what its figures are; an endurance run's line is its mean.
+    const QString liste = eintraege.join(QStringLiteral("; ")) + QLatin1Char('.');
+    QStringList teile{ausdauer ? liste : ueberschrift + QStringLiteral(": ") + liste};
     if (bester) {
         QStringList marken;
         for (int n : *bester) marken << QString::number(n);
-        teile << QStringLiteral("Bester Lauf dieser Sitzung je Minute: %1.").arg(marken.join(QStringLiteral(", ")));
+        teile << QStringLiteral("%1 Lauf dieser Sitzung je Minute: %2.")
+                     .arg(besterUeberboten ? QStringLiteral("Bisher bester") : QStringLiteral("Bester"),
+                          marken.join(QStringLiteral(", ")));
     }
-    if (!ueberschrift.isEmpty()) teile << ueberschrift;
+    if (ausdauer) teile << ueberschrift;
     return (teile + saetze).join(QLatin1Char(' '));
 }
 
@@ -154,25 +183,36 @@ Kurvendaten ausdauerAuswerten(const Minuten& proMinute, const Laufprotokoll& p, 
 
     k.ueberschrift = QStringLiteral("Mittel: %1 Zahlen je Minute.").arg(dezimal(mittelJeMinute(proMinute), 1));
     const AnfangEnde ae = anfangGegenEnde(proMinute);
-    QString verlauf = QStringLiteral("Minuten 1 bis 3: %1, Minuten 10 bis 12: %2 je Minute")
-                          .arg(dezimal(ae.anfang, 1), dezimal(ae.ende, 1));
+    const int n = int(proMinute.size());
+    QString verlauf = QStringLiteral("Minuten 1 bis 3: %1, Minuten %2 bis %3: %4 je Minute")
+                          .arg(dezimal(ae.anfang, 1))
+                          .arg(n - 2)
+                          .arg(n)
+                          .arg(dezimal(ae.ende, 1));
     if (const auto z = ae.aenderungZehntel)
         verlauf += QStringLiteral(" (%1%2 %)").arg(*z > 0 ? QStringLiteral("+") : QString(), dezimal(*z / 10.0, 1));
     k.saetze << verlauf + QLatin1Char('.');
-    // Among twelve empty minutes none is the best.
-    if (summe(proMinute) > 0) {
-        k.besteMinute = besteMinute(proMinute);
-        k.saetze << QStringLiteral("Beste Minute (Rahmen): %1. mit %2.")
-                        .arg(*k.besteMinute + 1)
-                        .arg(zahlen(proMinute[std::size_t(*k.besteMinute)]));
-    }
+    k.besteMinuten = besteMinuten(proMinute);
+    if (!k.besteMinuten.empty())
+        k.saetze << QStringLiteral("%1 (Rahmen): %2 mit %3.")
+                        .arg(k.besteMinuten.size() == 1 ? QStringLiteral("Beste Minute")
+                                                        : QStringLiteral("Beste Minuten"),
+                             aufzaehlung(k.besteMinuten), zahlen(proMinute[std::size_t(k.besteMinuten.front())]));
     if (k.bester) {
+        // Once this run is shown it counts in the session: a better one is the new best.
         const int vorher = summe(*k.bester), jetzt = summe(proMinute);
-        const QString vergleich = jetzt > vorher   ? QStringLiteral("%1 mehr").arg(jetzt - vorher)
-                                  : jetzt < vorher ? QStringLiteral("%1 weniger").arg(vorher - jetzt)
-                                                   : QStringLiteral("gleich viele");
-        k.saetze << QStringLiteral("Bester Lauf dieser Sitzung (Striche): %1, dieser Lauf %2.")
-                        .arg(zahlen(vorher), vergleich);
+        k.besterUeberboten = jetzt > vorher;
+        if (k.besterUeberboten)
+            k.saetze << QStringLiteral(
+                            "Neuer bester Lauf dieser Sitzung: %1, %2 mehr als der bisher beste mit %3 "
+                            "(Striche).")
+                            .arg(zahlen(jetzt))
+                            .arg(jetzt - vorher)
+                            .arg(zahlen(vorher));
+        else
+            k.saetze << QStringLiteral("Bester Lauf dieser Sitzung (Striche): %1, dieser Lauf %2.")
+                            .arg(zahlen(vorher), jetzt == vorher ? QStringLiteral("gleich viele")
+                                                                 : QStringLiteral("%1 weniger").arg(vorher - jetzt));
     }
     s.merken({p.modus, p.mischen, true, 0.0, proMinute});
     return k;
@@ -183,6 +223,8 @@ Kurvendaten einfachAuswerten(const Laufprotokoll& p, Sitzung& s)
     Kurvendaten k;
     k.zeiten = zeitenJeZahl(p);
     const double dauer = laufzeit(p);
+    // Beside the results' "Zeit", which counts the clock's whole-second marks.
+    k.ueberschrift = QStringLiteral("Sekunden je Zahl, auf die Zehntelsekunde gemessen");
 
     QStringList langsam;
     for (const Zahlzeit& z : langsamste(k.zeiten))
@@ -190,13 +232,18 @@ Kurvendaten einfachAuswerten(const Laufprotokoll& p, Sitzung& s)
     k.saetze << QStringLiteral("Langsamste Zahlen: %1.").arg(langsam.join(QStringLiteral(", ")));
 
     if (const auto best = s.bestzeit(p.modus, p.mischen)) {
-        // Compared as shown, to the tenth of a second.
-        const double d = std::round(dauer * 10) / 10 - std::round(*best * 10) / 10;
-        const QString vergleich = d < 0   ? QStringLiteral("%1 s schneller, neue Bestzeit").arg(dezimal(-d, 1))
-                                  : d > 0 ? QStringLiteral("%1 s langsamer").arg(dezimal(d, 1))
-                                          : QStringLiteral("gleich schnell");
-        k.saetze << QStringLiteral("Bestzeit dieser Sitzung: %1 s, diese Runde: %2 s, %3.")
-                        .arg(dezimal(*best, 1), dezimal(dauer, 1), vergleich);
+        // Compared exactly as printed, in tenths of a second.
+        const long long vorher = std::llround(gerundet(*best, 1) * 10), jetzt = std::llround(gerundet(dauer, 1) * 10);
+        const QString v = dezimal(*best, 1), j = dezimal(dauer, 1);
+        const QString d = dezimal(double(std::llabs(jetzt - vorher)) / 10, 1);
+        if (jetzt < vorher)
+            k.saetze << QStringLiteral("Neue Bestzeit dieser Sitzung: %1 s, %2 s schneller als die bisherige (%3 s).")
+                            .arg(j, d, v);
+        else
+            k.saetze << QStringLiteral("Bestzeit dieser Sitzung: %1 s, diese Runde: %2 s, %3.")
+                            .arg(v, j,
+                                 jetzt == vorher ? QStringLiteral("gleich schnell")
+                                                 : QStringLiteral("%1 s langsamer").arg(d));
     }
     s.merken({p.modus, p.mischen, false, dauer, {}});
 
@@ -204,7 +251,7 @@ Kurvendaten einfachAuswerten(const Laufprotokoll& p, Sitzung& s)
         k.saetze << QStringLiteral("Fünf-Runden-Probe: ER = %1 s; VR = %2; PU = %3.")
                         .arg(dezimal(f->er, 1), dezimal(f->vr, 2), dezimal(f->pu, 2));
         // Judged on the figures as shown, so "1,00" never reads as above 1.
-        const bool vrUeber = std::round(f->vr * 100) > 100, puUeber = std::round(f->pu * 100) > 100;
+        const bool vrUeber = gerundet(f->vr, 2) > 1, puUeber = gerundet(f->pu, 2) > 1;
         k.saetze << QStringLiteral("ER ist die mittlere Zeit der letzten fünf Runden.");
         k.saetze << (vrUeber ? QStringLiteral("VR über 1: die erste Runde brauchte Anlauf.")
                              : QStringLiteral("VR höchstens 1: kein Anlauf nötig."));

@@ -11,9 +11,11 @@
 #include <optional>
 #include <vector>
 
+#include "app/Ausdauerlauf.h"
+
 namespace kurve {
 
-using Minuten = std::array<int, 12>;
+using Minuten = std::array<int, ausdauer::Minuten>;
 
 struct Treffer {
     int zahl;
@@ -46,7 +48,8 @@ public:
     void merken(Lauf lauf) { laeufe_.push_back(std::move(lauf)); }
     // The shortest simple run so far.
     std::optional<double> bestzeit(const QString& modus, bool mischen) const;
-    // The endurance run with the highest total so far (the earlier one on a tie).
+    // The endurance run with the highest total so far (the earlier one on a
+    // tie); a run that found nothing is none.
     std::optional<Minuten> besterAusdauerlauf(const QString& modus, bool mischen) const;
     // The lengths of the last `n` simple runs, oldest first.
     std::vector<double> letzteZeiten(const QString& modus, bool mischen, std::size_t n) const;
@@ -57,12 +60,12 @@ private:
 
 int summe(const Minuten& m);
 double mittelJeMinute(const Minuten& m);
-// Index of the minute with the most finds (the first of equals).
-int besteMinute(const Minuten& m);
+// The indices of the minutes with the most finds; none when no minute found anything.
+std::vector<int> besteMinuten(const Minuten& m);
 
 struct AnfangEnde {
-    double anfang;  // mean of minutes 1 to 3
-    double ende;    // mean of minutes 10 to 12
+    double anfang;  // mean of the first three minutes
+    double ende;    // mean of the last three
     // The change from the start to the end in tenths of a percent, rounded half
     // away from zero; none when the start was 0.
     std::optional<int> aenderungZehntel;
@@ -87,21 +90,24 @@ struct FuenfRunden {
 };
 std::optional<FuenfRunden> fuenfRunden(const std::vector<double>& zeiten);
 
-// German decimal comma, `stellen` decimals.
+// `wert` rounded to `stellen` decimals, half away from zero: every figure the
+// panel prints and every comparison of printed figures goes through this.
+double gerundet(double wert, int stellen);
+// gerundet() in German ("1234,5"), and never "-0,0".
 QString dezimal(double wert, int stellen);
 
 // Everything the panel draws and says about one run.
 struct Kurvendaten {
     bool ausdauer = false;
-    // The drawn figures. An endurance run: a bar per minute, the best minute
+    // The drawn figures. An endurance run: a bar per minute, the best minutes
     // framed (none when no minute found anything), a thin mark per minute for
-    // the session's best run of the kind. A simple run: a bar per number.
+    // the session's best earlier run of the kind. A simple run: a bar per number.
     Minuten proMinute{};
-    std::optional<int> besteMinute;
+    std::vector<int> besteMinuten;
     std::optional<Minuten> bester;
+    bool besterUeberboten = false;  // this run found more than `bester`
     std::vector<Zahlzeit> zeiten;
-    // The sentence over the bars: an endurance run's mean. A simple run's
-    // heading is the panel's own title.
+    // The line over the bars: an endurance run's mean, a simple run's title.
     QString ueberschrift;
     // The sentences under the bars.
     QStringList saetze;

@@ -1,26 +1,18 @@
 #include "results/Leistungskurve.h"
 
-#include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
-#include "app/Flinkblick.h"
+#include "ui/Accessibility.h"
 #include "ui/Units.h"
 
 namespace {
 
 constexpr int Rand = 8;
-const QColor Weiss(255, 255, 255);
+const QColor Weiss = ui::toQColor(ui::Weiss);
 const QColor Gitter(70, 70, 70);
-
-// To a screen reader the panel is a chart; its name and description are the widget's.
-QAccessibleInterface* kurveAccessible(const QString& className, QObject* object)
-{
-    if (className != u"Leistungskurve" || !object->isWidgetType()) return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
-}
 
 // A round step for the seconds axis, so that at most five grid lines are drawn.
 double schritt(double hoechstwert)
@@ -34,10 +26,11 @@ double schritt(double hoechstwert)
 
 }  // namespace
 
-Leistungskurve::Leistungskurve(QWidget* parent, const QLabel& ergebnis) : QWidget(parent), ergebnis_(ergebnis)
+Leistungskurve::Leistungskurve(QWidget* parent, const QLabel& ergebnis, int rechteKante)
+    : QWidget(parent), ergebnis_(ergebnis), rechteKante_(rechteKante)
 {
-    static const bool installed = (QAccessible::installFactory(kurveAccessible), true);
-    (void)installed;
+    // To a screen reader the panel is a chart; its name and description are the widget's.
+    ui::announceAs("Leistungskurve", QAccessible::Chart);
     setObjectName(QStringLiteral("Leistungskurve"));
     setAccessibleName(QStringLiteral("Leistungskurve"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -71,20 +64,20 @@ void Leistungskurve::anordnen()
     const QRect text = ergebnis_.geometry();
     const QFontMetricsF fm(ergebnis_.font());
     zeile_ = fm.lineSpacing();
+    // The results text as the label lays it out: its lines and their real widths.
+    const QStringList zeilen = ergebnis_.text().split(QLatin1Char('\n'));
+    double breit = 0;
+    for (const QString& z : zeilen) breit = std::max(breit, fm.horizontalAdvance(z));
     // Inside the window at its load size, and above the message box, which
     // sits low in the window and never reaches up to the results label's bottom.
-    const int rechts = std::min(parentWidget()->width(), ui::twipsToPixelEdge(Flinkblick::LadebreiteTwips)) - Rand;
+    const int rechts = std::min(parentWidget()->width(), rechteKante_) - Rand;
     if (daten_.ausdauer) {
-        // Right of the fourteen lines, each bar on its minute's line. The widest
-        // line is that of the last minute with the highest count.
-        const int hoechst = *std::max_element(daten_.proMinute.begin(), daten_.proMinute.end());
-        const double breit =
-            fm.horizontalAdvance(QStringLiteral("In der 12. Minute gefundene Zahlen: %1").arg(hoechst));
+        // Right of every line, each bar on its minute's line.
         const int links = std::min(text.left() + int(std::ceil(breit)) + 2 * Rand, text.right() + 1);
         setGeometry(QRect(QPoint(links, text.top()), QPoint(rechts, text.bottom())));
     } else {
-        // Under the two lines, across the window.
-        const int oben = text.top() + int(std::lround(2.5 * zeile_));
+        // Under the lines, across the window.
+        const int oben = text.top() + int(std::lround((double(zeilen.size()) + 0.5) * zeile_));
         setGeometry(QRect(QPoint(text.left(), oben), QPoint(rechts, text.bottom())));
     }
 }
@@ -132,13 +125,15 @@ void Leistungskurve::ausdauerZeichnen(QPainter& p)
     const int zh = int(std::lround(zeile_));
     p.drawText(QRect(Rand, 0, width() - Rand, zh), Qt::AlignLeft | Qt::AlignVCenter, daten_.ueberschrift);
 
-    for (int m = 0; m < 12; ++m) {
+    const int minuten = int(zahlen.size());
+    for (int m = 0; m < minuten; ++m) {
         const int zeilenOben = int(std::lround((m + 1) * zeile_));
         const int y = zeilenOben + (zh - balken) / 2;
         const int w = int(std::lround(zahlen[std::size_t(m)] * laenge));
         p.fillRect(Rand, y, w, balken, akzent());
         int ende = Rand + w;
-        const bool beste = daten_.besteMinute == m;
+        const bool beste =
+            std::find(daten_.besteMinuten.begin(), daten_.besteMinuten.end(), m) != daten_.besteMinuten.end();
         if (beste) {
             p.setPen(QPen(Weiss, 2));
             p.drawRect(QRect(Rand, y, std::max(w, 1), balken).adjusted(-1, -1, 1, 1));
@@ -155,7 +150,8 @@ void Leistungskurve::ausdauerZeichnen(QPainter& p)
                    QString::number(zahlen[std::size_t(m)]));
     }
     p.setFont(schrift_);
-    saetzeZeichnen(p, int(std::lround(13 * zeile_)) + 2, false);
+    // Under the line of the last minute.
+    saetzeZeichnen(p, int(std::lround((minuten + 1) * zeile_)) + 2, false);
 }
 
 void Leistungskurve::einfachZeichnen(QPainter& p)
@@ -168,8 +164,7 @@ void Leistungskurve::einfachZeichnen(QPainter& p)
     fett.setBold(true);
     p.setFont(fett);
     p.setPen(Weiss);
-    p.drawText(QRect(Rand, 0, width() - 2 * Rand, zh), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Sekunden je Zahl"));
+    p.drawText(QRect(Rand, 0, width() - 2 * Rand, zh), Qt::AlignLeft | Qt::AlignVCenter, daten_.ueberschrift);
     p.setFont(schrift_);
     // The legend of the miss marks, at the right of the heading.
     const QString legende = QStringLiteral("Fehlversuch");
@@ -195,17 +190,21 @@ void Leistungskurve::einfachZeichnen(QPainter& p)
     const double skala = std::ceil(hoechst / st - 1e-6) * st;
     const double jeSekunde = (unten - oben) / skala;
 
-    const int achse = fm.horizontalAdvance(QStringLiteral("000 s")) + 6;
+    // The axis is as wide as its widest label, the one at the top.
+    std::vector<std::pair<double, QString>> marken;
+    for (double s = 0; s <= skala + 1e-9; s += st)
+        marken.emplace_back(s, kurve::dezimal(s, st < 1 ? 1 : 0) + QStringLiteral(" s"));
+    int achse = 0;
+    for (const auto& m : marken) achse = std::max(achse, fm.horizontalAdvance(m.second) + 6);
     const double feld = double(width() - Rand - achse) / double(zeiten.size());
     const int balken = std::max(2, int(feld * 0.7));
 
-    for (double s = 0; s <= skala + 1e-9; s += st) {
+    for (const auto& [s, text] : marken) {
         const int y = unten - int(std::lround(s * jeSekunde));
         p.setPen(s == 0 ? QColor(Weiss) : Gitter);
         p.drawLine(achse, y, width() - Rand, y);
         p.setPen(Weiss);
-        p.drawText(QRect(0, y - zh / 2, achse - 6, zh), Qt::AlignRight | Qt::AlignVCenter,
-                   kurve::dezimal(s, st < 1 ? 1 : 0) + QStringLiteral(" s"));
+        p.drawText(QRect(0, y - zh / 2, achse - 6, zh), Qt::AlignRight | Qt::AlignVCenter, text);
     }
 
     p.setRenderHint(QPainter::Antialiasing);

@@ -10,8 +10,9 @@
 class Leistungskurve : public QWidget {
     Q_OBJECT
 public:
-    // When shown, the panel places itself beside the text of `ergebnis`, the results label.
-    Leistungskurve(QWidget* parent, const QLabel& ergebnis);
+    // When shown, the panel places itself beside the text of `ergebnis`, the
+    // results label, and ends left of `rechteKante` (pixels in the parent).
+    Leistungskurve(QWidget* parent, const QLabel& ergebnis, int rechteKante);
 
     // Takes a run's figures.
     void setzen(kurve::Kurvendaten daten);
@@ -31,6 +32,7 @@ private:
 
     kurve::Kurvendaten daten_;
     const QLabel& ergebnis_;
+    int rechteKante_;
     double zeile_ = 0;
     QFont schrift_;
 };

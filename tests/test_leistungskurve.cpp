@@ -1,5 +1,6 @@
-// The Leistungskurve: its figures worked out by hand, what a screen reader
-// hears of it, and that it comes and goes with the results text.
+// The Leistungskurve: every sentence worked out by hand, the painted panel
+// read back pixel by pixel, what a screen reader hears of it, and that it
+// comes and goes with the results text.
 #include <QAccessible>
 #include <QMessageBox>
 #include <QTest>
@@ -16,15 +17,37 @@ namespace {
 
 constexpr std::int64_t Beginn = 5'000'000'000'000LL;
 const QString Gleich = QStringLiteral("GleicheZahlenHoch");
-// The design's example: 325 numbers in twelve minutes.
-const Minuten Beispiel{20, 25, 22, 30, 28, 31, 27, 29, 33, 30, 26, 24};
+const QColor Akzent(255, 176, 0), Weiss(255, 255, 255), Gitter(70, 70, 70);
 
-// A simple run upwards whose hits come `abstand` seconds apart.
-kurve::Laufprotokoll gleichmaessig(double abstand, bool mischen = false)
+// A simple run upwards whose 50 hits come evenly over `sekunden`.
+kurve::Laufprotokoll gleichmaessig(double sekunden, bool mischen = false)
 {
     kurve::Laufprotokoll p{Gleich, false, mischen, Beginn, {}, {}};
-    for (int z = 1; z <= 50; ++z) p.treffer.push_back({z, Beginn + std::int64_t(z * abstand * 1e9)});
+    for (int z = 1; z <= 50; ++z) p.treffer.push_back({z, Beginn + std::llround(sekunden * 1e9 * z / 50)});
     return p;
+}
+
+// One run of a session: an endurance run with its minutes, or a simple run of
+// 50 equally fast numbers.
+struct Lauf {
+    double sekunden;  // 0: an endurance run
+    Minuten minuten;
+    QString modus = Gleich;
+    bool mischen = false;
+};
+using Laeufe = std::vector<Lauf>;
+
+// Plays the runs into one session; the figures of the last.
+kurve::Kurvendaten auswerten(const Laeufe& laeufe)
+{
+    kurve::Sitzung s;
+    kurve::Kurvendaten k;
+    for (const Lauf& l : laeufe) {
+        kurve::Laufprotokoll p = gleichmaessig(l.sekunden, l.mischen);
+        p.modus = l.modus;
+        k = l.sekunden > 0 ? kurve::einfachAuswerten(p, s) : kurve::ausdauerAuswerten(l.minuten, p, s);
+    }
+    return k;
 }
 
 // Counts the game's clock readings, whole or monotonic only.
@@ -35,13 +58,64 @@ struct ZaehlendeUhr final : ui::Clock {
     std::int64_t MonoNs() override { return ++lesungen, uhr.now_.monoNs; }
 };
 
-// The accent-coloured pixels of one row of the panel: the length of its bar.
-int akzentBreite(const QImage& bild, int y)
+// The runs of pixels of colour `c` in row y (or, with `spalte`, column x), as [first, last].
+std::vector<std::pair<int, int>> strecken(const QImage& bild, int pos, const QColor& c, bool spalte = false)
+{
+    std::vector<std::pair<int, int>> r;
+    const int n = spalte ? bild.height() : bild.width();
+    for (int i = 0; i < n; ++i) {
+        if ((spalte ? bild.pixelColor(pos, i) : bild.pixelColor(i, pos)) != c) continue;
+        if (!r.empty() && r.back().second == i - 1)
+            r.back().second = i;
+        else
+            r.emplace_back(i, i);
+    }
+    return r;
+}
+
+// Where `bild` is not black: the bounds of what is written there, null if nothing.
+QRect tinte(const QImage& bild)
+{
+    QRect r;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            if (bild.pixelColor(x, y) != QColor(Qt::black)) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+// How many pixels of row y have colour `c`.
+int anzahl(const QImage& bild, int y, const QColor& c = Akzent)
 {
     int n = 0;
-    for (int x = 0; x < bild.width(); ++x) n += bild.pixelColor(x, y) == Leistungskurve::akzent() ? 1 : 0;
+    for (const auto& [a, b] : strecken(bild, y, c)) n += b - a + 1;
     return n;
 }
+
+// A panel beside a results label as the window has it (537 × 449 pixels,
+// "MS Sans Serif" 18 pt), painted at `breite` × 449 pixels.
+struct Tafel {
+    QWidget fenster;
+    QLabel text{&fenster};
+    Leistungskurve kurve{&fenster, text, 800};
+    Tafel()
+    {
+        fenster.resize(800, 640);
+        text.setGeometry(0, 0, 537, 449);
+        QFont f(QStringLiteral("MS Sans Serif"));
+        f.setPointSizeF(18);
+        text.setFont(f);
+    }
+    QImage malen(kurve::Kurvendaten daten, int breite)
+    {
+        kurve.setzen(std::move(daten));
+        fenster.show();
+        kurve.hide();
+        kurve.show();  // places itself by the label's lines
+        kurve.setGeometry(0, 0, breite, 449);
+        return kurve.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    double zeile() const { return QFontMetricsF(text.font()).lineSpacing(); }
+};
 
 // What a screen reader gets of the panel while the last box is open; empty
 // when it is no visible chart named "Leistungskurve" among the window's children.
@@ -59,89 +133,227 @@ QString vorgelesen(Flinkblick& w)
 
 }  // namespace
 
+Q_DECLARE_METATYPE(Laeufe)
+
 class LeistungskurveTest : public QObject {
     Q_OBJECT
 private slots:
-    void statistik();
-    void beschreibung();
+    void zahlen();
+    void saetze_data();
+    void saetze();
+    void ausdauerGemalt();
+    void einfachGemalt();
     void einfacherLauf();
     void ausdauerlauf();
     void abseitsDerMeldung();
     void trefferLiestDieUhrEinmal();
-    void aenderungGenauAufDerMitte();
-    void ausdauerOhneTreffer();
-    void besterLaufVorgelesen();
 };
 
-void LeistungskurveTest::statistik()
+void LeistungskurveTest::zahlen()
 {
-    QCOMPARE(kurve::summe(Beispiel), 325);
-    QCOMPARE(kurve::dezimal(kurve::mittelJeMinute(Beispiel), 1), QStringLiteral("27,1"));
-    QCOMPARE(kurve::besteMinute(Beispiel), 8);
-    QCOMPARE(kurve::besteMinute(Minuten{3, 7, 7}), 1);              // the first of equals
-    const kurve::AnfangEnde ae = kurve::anfangGegenEnde(Beispiel);  // 67 / 3 against 80 / 3: +19,40 %
-    QCOMPARE(kurve::dezimal(ae.anfang, 2) + ' ' + kurve::dezimal(ae.ende, 2), QStringLiteral("22,33 26,67"));
-    QCOMPARE(*ae.aenderungZehntel, 194);
-    QVERIFY(!kurve::anfangGegenEnde(Minuten{0, 0, 0, 9, 9, 9, 9, 9, 9, 4, 4, 4}).aenderungZehntel);
-    QCOMPARE(kurve::dezimal(-0.04, 1) + ' ' + kurve::dezimal(-0.06, 1) + ' ' + kurve::dezimal(1234.56, 1),
-             QStringLiteral("0,0 -0,1 1234,6"));
-
-    // Endurance runs compare by total, the earlier on a tie; every mode keeps its own.
-    kurve::Sitzung s;
-    s.merken({Gleich, false, true, 0, Minuten{20, 50}});
-    s.merken({Gleich, false, true, 0, Minuten{70}});
-    s.merken({Gleich, false, false, 91.5, {}});
-    QCOMPARE(*s.besterAusdauerlauf(Gleich, false), (Minuten{20, 50}));
-    QCOMPARE(*s.bestzeit(Gleich, false), 91.5);
-    QVERIFY(!s.bestzeit(QStringLiteral("BunteZahlenHoch"), false));
-
-    // ER = 500 / 5, VR = 120 / 100, PU = 80 / 100; a sixth run drops the first.
+    // German decimals, half away from zero, never "-0,0", no group separator.
+    QStringList d;
+    for (double w : {-0.04, -0.06, 0.05, 2.25, 1234.56, 40.15}) d << kurve::dezimal(w, 1);
+    QCOMPARE(d.join(' '), QStringLiteral("0,0 -0,1 0,1 2,3 1234,6 40,2"));
+    QCOMPARE(kurve::dezimal(22.0 + 1.0 / 3, 2), QStringLiteral("22,33"));
+    // A sixth run drops the first: ER = 500 / 5, VR = 120 / 100, PU = 80 / 100.
     const auto f = kurve::fuenfRunden({300, 120, 100, 90, 80, 110});
     QVERIFY(f && f->er == 100.0 && f->vr == 1.2 && f->pu == 0.8);
-    QVERIFY(!kurve::fuenfRunden({120, 100, 90, 80}));
-    QVERIFY(!kurve::fuenfRunden({0, 0, 0, 0, 0}));
 }
 
-void LeistungskurveTest::beschreibung()
+void LeistungskurveTest::saetze_data()
 {
+    QTest::addColumn<Laeufe>("laeufe");
+    // The sentences under the last run's bars (a simple run's after its slowest
+    // numbers), and a part of its description.
+    QTest::addColumn<QString>("erwartet");
+    QTest::addColumn<QString>("vorgelesen");
+
+    const Minuten beispiel{20, 25, 22, 30, 28, 31, 27, 29, 33, 30, 26, 24};  // 325
+    const Minuten weniger{30, 28, 26, 26, 26, 25, 25, 25, 24, 20, 15, 10};   // 280
+    const QString b = QStringLiteral(
+        "Minuten 1 bis 3: 22,3, Minuten 10 bis 12: 26,7 je Minute (+19,4 %). "
+        "Beste Minute (Rahmen): 9. mit 33 Zahlen.");
+    QTest::newRow("Beispiel")
+        << Laeufe{{0, beispiel}} << b
+        << "Minute 1: 20; Minute 2: 25; Minute 3: 22; Minute 4: 30; Minute 5: 28; Minute 6: 31; "
+           "Minute 7: 27; Minute 8: 29; Minute 9: 33; Minute 10: 30; Minute 11: 26; Minute 12: 24. "
+           "Mittel: 27,1 Zahlen je Minute. Minuten 1 bis 3";
+    // 64 falling to 60 is -6,25 %, 80 rising to 81 is +1,25 %: ties round away from zero.
+    QTest::newRow("-6,25 %") << Laeufe{{0, {21, 21, 22, 25, 25, 25, 25, 25, 25, 20, 20, 20}}}
+                             << "Minuten 1 bis 3: 21,3, Minuten 10 bis 12: 20,0 je Minute (-6,3 %). Beste Minuten "
+                                "(Rahmen): 4., 5., 6., 7., 8. und 9. mit 25 Zahlen."
+                             << "";
+    QTest::newRow("+1,25 %") << Laeufe{{0, {26, 26, 28, 25, 25, 25, 25, 25, 25, 27, 27, 27}}}
+                             << "Minuten 1 bis 3: 26,7, Minuten 10 bis 12: 27,0 je Minute (+1,3 %). Beste Minute "
+                                "(Rahmen): 3. mit 28 Zahlen."
+                             << "";
+    QTest::newRow("nichts gefunden") << Laeufe{{0, {}}} << "Minuten 1 bis 3: 0,0, Minuten 10 bis 12: 0,0 je Minute."
+                                     << "";
+    QTest::newRow("weniger als der beste")
+        << Laeufe{{0, beispiel}, {0, weniger}}
+        << "Minuten 1 bis 3: 28,0, Minuten 10 bis 12: 15,0 je Minute (-46,4 %). Beste Minute (Rahmen): 1. mit 30 "
+           "Zahlen. Bester Lauf dieser Sitzung (Striche): 325 Zahlen, dieser Lauf 45 weniger."
+        << "Bester Lauf dieser Sitzung je Minute: 20, 25, 22, 30, 28, 31, 27, 29, 33, 30, 26, 24. Mittel: 23,3";
+    // Once shown, a better run is the session's best: the marks are the best until now.
+    QTest::newRow("neuer bester")
+        << Laeufe{{0, weniger}, {0, beispiel}}
+        << b + " Neuer bester Lauf dieser Sitzung: 325 Zahlen, 45 mehr als der bisher beste mit 280 Zahlen (Striche)."
+        << "Bisher bester Lauf dieser Sitzung je Minute: 30, 28, 26, 26, 26, 25, 25, 25, 24, 20, 15, 10.";
+    QTest::newRow("gleich viele") << Laeufe{{0, beispiel}, {0, beispiel}}
+                                  << b + " Bester Lauf dieser Sitzung (Striche): 325 Zahlen, dieser Lauf gleich viele."
+                                  << "";
+    QTest::newRow("nach 1 Zahl") << Laeufe{{0, {1}}, {0, {1, 1}}}
+                                 << "Minuten 1 bis 3: 0,7, Minuten 10 bis 12: 0,0 je Minute (-100,0 %). Beste Minuten "
+                                    "(Rahmen): 1. und 2. mit 1 Zahl. Neuer bester Lauf dieser Sitzung: 2 Zahlen, 1 "
+                                    "mehr als der bisher beste mit 1 Zahl (Striche)."
+                                 << "";
+    // A run that found nothing leaves no marks; nor are other kinds compared.
+    QTest::newRow("nur andere Arten")
+        << Laeufe{{0, {}}, {0, beispiel, "GleicheZahlenRunter"}, {0, beispiel, Gleich, true}, {60, {}}, {0, {2}}}
+        << "Minuten 1 bis 3: 0,7, Minuten 10 bis 12: 0,0 je Minute (-100,0 %). Beste Minute (Rahmen): 1. mit 2 Zahlen."
+        << "";
+
+    QTest::newRow("erste einfache Runde")
+        << Laeufe{{60, {}}} << ""
+        << "Zahl 50: 1,2 s. Langsamste Zahlen: 1 (1,2 s), 2 (1,2 s), 3 (1,2 s), 4 (1,2 s), 5 (1,2 s).";
+    QTest::newRow("langsamer") << Laeufe{{69.6, {}}, {72, {}}}
+                               << "Bestzeit dieser Sitzung: 69,6 s, diese Runde: 72,0 s, 2,4 s langsamer."
+                               << "";
+    QTest::newRow("neue Bestzeit")
+        << Laeufe{{69.6, {}}, {66.5, {}}}
+        << "Neue Bestzeit dieser Sitzung: 66,5 s, 3,1 s schneller als die bisherige (69,6 s)."
+        << "";
+    // 40,15 s prints as 40,2 s: as printed, the two are equally fast.
+    QTest::newRow("gleich schnell wie gedruckt")
+        << Laeufe{{40.15, {}}, {40.2, {}}} << "Bestzeit dieser Sitzung: 40,2 s, diese Runde: 40,2 s, gleich schnell."
+        << "";
+    QTest::newRow("andere Arten einfach")
+        << Laeufe{{30, {}, "GleicheZahlenRunter"}, {30, {}, Gleich, true}, {0, {5}}, {60, {}}} << ""
+        << "";
+    // The fifth run of a kind brings the reading of the last five.
+    const QString er = QStringLiteral(" ER ist die mittlere Zeit der letzten fünf Runden. ");
+    QTest::newRow("VR 1,20, PU 1,10")
+        << Laeufe{{120, {}}, {90, {}}, {80, {}}, {110, {}}, {100, {}}}
+        << "Bestzeit dieser Sitzung: 80,0 s, diese Runde: 100,0 s, 20,0 s langsamer. Fünf-Runden-Probe: ER = 100,0 s; "
+           "VR = 1,20; PU = 1,10." +
+               er + "VR über 1: die erste Runde brauchte Anlauf. PU über 1: die vierte Runde ließ nach."
+        << "";
+    // 100,4 / 100 prints as 1,00: not above 1.
+    QTest::newRow("VR und PU 1,004")
+        << Laeufe{{100.4, {}}, {99.6, {}}, {99.6, {}}, {100.4, {}}, {100, {}}}
+        << "Bestzeit dieser Sitzung: 99,6 s, diese Runde: 100,0 s, 0,4 s langsamer. Fünf-Runden-Probe: ER = 100,0 s; "
+           "VR = 1,00; PU = 1,00." +
+               er + "VR höchstens 1: kein Anlauf nötig. PU höchstens 1: gleichmäßig."
+        << "";
+}
+
+void LeistungskurveTest::saetze()
+{
+    QFETCH(Laeufe, laeufe);
+    QFETCH(QString, erwartet);
+    QFETCH(QString, vorgelesen);
+    const kurve::Kurvendaten k = auswerten(laeufe);
+    QCOMPARE(k.saetze.mid(k.ausdauer ? 0 : 1).join(' '), erwartet);
+    const QString b = k.beschreibung();
+    QVERIFY2(b.contains(vorgelesen) && b.endsWith(k.saetze.join(' ')), qPrintable(b));
+}
+
+// Counts 10, 20 … 110 and 110 again against a best run of 60 a minute: each bar
+// on its minute's line, as long as its count, both 110 framed, a mark at 60.
+void LeistungskurveTest::ausdauerGemalt()
+{
+    Tafel t;
+    t.text.setText(QStringLiteral("Fehlversuche: 0"));
+    const QImage bild = t.malen(auswerten({{0, Minuten{60, 60, 60, 60, 60, 60, 60, 60, 60, 60, 60, 60}},
+                                           {0, Minuten{10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 110}}}),
+                                400);
+    const auto mitte = [&](int m) { return int((m + 1.5) * t.zeile()); };
+    const auto balken = strecken(bild, mitte(11), Akzent);  // cut by the mark
+    QCOMPARE(balken.front().first, 8);
+    const double jeZahl = (balken.back().second - 7) / 110.0;
+    QVERIFY(jeZahl > 2);
+    const int marke = 8 + int(std::lround(60 * jeZahl));
+    for (int m = 0; m < 12; ++m) {
+        const int y = mitte(m), ende = 8 + int(std::lround(std::min(m + 1, 11) * 10 * jeZahl)) - 1;
+        const auto b = strecken(bild, y, Akzent);
+        // A frame's pen covers the last pixel of its bar.
+        QVERIFY2(!b.empty() && b.front().first == 8 && std::abs(b.back().second - ende) <= (m >= 10 ? 2 : 1),
+                 qPrintable(QString::number(m)));
+        // The frame: white just left of the bar and just right of its end, on the best minutes only.
+        const int e = b.back().second;
+        QCOMPARE(!tinte(bild.copy(6, y, 2, 1)).isNull() && !tinte(bild.copy(e + 1, y, 2, 1)).isNull(), m >= 10);
+        // The mark of the best run: white across the line, right of the shorter bars.
+        QVERIFY(bild.pixelColor(marke, y - 3) == Weiss || bild.pixelColor(marke - 1, y - 3) == Weiss);
+        // The count, written right of the bar or the mark.
+        QVERIFY(tinte(bild.copy(std::max(e, marke) + 6, y - 6, 60, 12)).width() > 5);
+    }
+    QVERIFY(bild.pixelColor(marke, mitte(0)) == Weiss || bild.pixelColor(marke - 1, mitte(0)) == Weiss);
+    QCOMPARE(bild.pixelColor(marke - 12, mitte(0)), QColor(Qt::black));  // between the bar of 10 and the mark
+    // The mean over the bars, the sentences under them.
+    QVERIFY(tinte(bild.copy(0, 0, 400, int(t.zeile()))).width() > 100);
+    QVERIFY(tinte(bild.copy(0, int(13 * t.zeile()) + 2, 400, 30)).width() > 100);
+}
+
+// Ten numbers of 2, 4, 1, 3, 8, 2, 2, 5, 1 and 2 seconds, with two misses on
+// the second, one on the fifth and five on the eighth. The axis runs 0 to 8 s
+// in steps of 2; then one number of 1200 s, whose axis labels reach 1200 s.
+void LeistungskurveTest::einfachGemalt()
+{
+    Tafel t;
+    kurve::Laufprotokoll p{Gleich, false, false, 0, {}, {2, 2, 5, 8, 8, 8, 8, 8}};
+    std::int64_t ns = 0;
+    for (int z = 1; z <= 10; ++z)
+        p.treffer.push_back({z, ns += std::int64_t{1'000'000'000} * ("2413822512"[z - 1] - '0')});
     kurve::Sitzung s;
-    const kurve::Laufprotokoll p = gleichmaessig(1.0);
-    QCOMPARE(kurve::ausdauerAuswerten(Beispiel, p, s).beschreibung(),
-             QStringLiteral("Minute 1: 20; Minute 2: 25; Minute 3: 22; Minute 4: 30; Minute 5: 28; Minute 6: 31; "
-                            "Minute 7: 27; Minute 8: 29; Minute 9: 33; Minute 10: 30; Minute 11: 26; Minute 12: 24. "
-                            "Mittel: 27,1 Zahlen je Minute. "
-                            "Minuten 1 bis 3: 22,3, Minuten 10 bis 12: 26,7 je Minute (+19,4 %). "
-                            "Beste Minute (Rahmen): 9. mit 33 Zahlen."));
-    // Set against runs of the same kind only.
-    QVERIFY(!kurve::ausdauerAuswerten(Beispiel, gleichmaessig(1.0, true), s).bester);
+    const QImage bild = t.malen(kurve::einfachAuswerten(p, s), 600);
 
-    // 2,0 s, 1,5 s and 0,5 s for the first three numbers, 1,0 s for the others.
-    kurve::Laufprotokoll e = gleichmaessig(1.0);
-    for (int i = 0; i < 50; ++i) e.treffer[std::size_t(i)].monoNs += (i == 0 ? 1 : i == 1 ? 1.5 : 1) * 1'000'000'000LL;
-    e.fehlversuche = {2, 3, 3};
-    const QString b = kurve::einfachAuswerten(e, s).beschreibung();
-    QVERIFY2(b.startsWith("Zahl 1: 2,0 s; Zahl 2: 1,5 s (1 Fehlversuch); Zahl 3: 0,5 s (2 Fehlversuche); "
-                          "Zahl 4: 1,0 s; Zahl 5: 1,0 s; "),
-             qPrintable(b));
-    QVERIFY2(b.endsWith("; Zahl 50: 1,0 s. Langsamste Zahlen: 1 (2,0 s), 2 (1,5 s), 4 (1,0 s), 5 (1,0 s), 6 (1,0 s)."),
-             qPrintable(b));
-    QCOMPARE(b.count(QStringLiteral("; Zahl ")), 49);
+    // The axis: the lowest long white line; the grid: four grey lines above it
+    // (between the bars), evenly spaced.
+    int achse = 0;
+    std::vector<int> gitter;
+    for (int y = 0; y < bild.height(); ++y) {
+        const auto w = strecken(bild, y, Weiss);
+        if (!w.empty() && w.back().second - w.back().first > 400) achse = y;
+        if (anzahl(bild, y, Gitter) > 150) gitter.push_back(y);
+    }
+    QCOMPARE(gitter.size(), std::size_t(4));
+    const double schritt = (achse - gitter.front()) / 4.0;
+    for (int i = 0; i < 4; ++i) QVERIFY(std::abs(gitter[std::size_t(i)] - (achse - (4 - i) * schritt)) <= 1);
+    const int x0 = strecken(bild, achse, Weiss).back().first;
 
-    // Runs of 51 (above), 100, 90, 80 and 110 seconds: the fifth brings the reading.
-    QStringList saetze;
-    for (double t : {100.0, 90.0, 80.0, 110.0}) saetze = kurve::einfachAuswerten(gleichmaessig(t / 50), s).saetze;
-    QCOMPARE(saetze, (QStringList{"Langsamste Zahlen: 1 (2,2 s), 2 (2,2 s), 3 (2,2 s), 4 (2,2 s), 5 (2,2 s).",
-                                  "Bestzeit dieser Sitzung: 51,0 s, diese Runde: 110,0 s, 59,0 s langsamer.",
-                                  "Fünf-Runden-Probe: ER = 86,2 s; VR = 0,59; PU = 0,93.",
-                                  "ER ist die mittlere Zeit der letzten fünf Runden.",
-                                  "VR höchstens 1: kein Anlauf nötig.", "PU höchstens 1: gleichmäßig."}));
-    // 90, 110, 100, 120 and 30 seconds: ER 90,0, VR 1,00, PU 1,33.
-    for (double t : {90.0, 110.0, 100.0, 120.0}) kurve::einfachAuswerten(gleichmaessig(t / 50, true), s);
-    QCOMPARE(kurve::einfachAuswerten(gleichmaessig(0.6, true), s).saetze.mid(1),
-             (QStringList{"Bestzeit dieser Sitzung: 90,0 s, diese Runde: 30,0 s, 60,0 s schneller, neue Bestzeit.",
-                          "Fünf-Runden-Probe: ER = 90,0 s; VR = 1,00; PU = 1,33.",
-                          "ER ist die mittlere Zeit der letzten fünf Runden.", "VR höchstens 1: kein Anlauf nötig.",
-                          "PU über 1: die vierte Runde ließ nach."}));
+    // The bars stand on the axis, as high as their seconds: 2 s are one grid step.
+    const auto balken = strecken(bild, achse - 1, Akzent);
+    QCOMPARE(balken.size(), std::size_t(10));
+    QVERIFY(strecken(bild, achse + 1, Akzent).empty());
+    const int sekunden[] = {2, 4, 1, 3, 8, 2, 2, 5, 1, 2}, fehler[] = {0, 2, 0, 0, 1, 0, 0, 5, 0, 0};
+    for (std::size_t i = 0; i < 10; ++i) {
+        const int x = (balken[i].first + balken[i].second) / 2;
+        QVERIFY(balken[i].first > x0);
+        const auto saeule = strecken(bild, x, Akzent, true);
+        QVERIFY(!saeule.empty() && saeule.back().second == achse - 1);
+        const int oben = saeule.back().first;
+        QVERIFY2(std::abs((achse - oben) - sekunden[i] * schritt / 2) <= 1.5, qPrintable(QString::number(i)));
+        // Misses: a white dot each, up to three, 7 pixels apart; more are written as a number.
+        int punkte = 0;
+        for (int k = 0; k < 3; ++k) punkte += bild.pixelColor(x, oben - 5 - 7 * k) == Weiss ? 1 : 0;
+        if (fehler[i] <= 3) QCOMPARE(punkte, fehler[i]);
+        if (fehler[i] > 3) QVERIFY(!tinte(bild.copy(x - 10, oben - 20, 20, 19)).isNull());
+    }
+    // Each axis label is centred on its line, left of the axis.
+    for (const int y : {achse, gitter[0], gitter[3]}) {
+        const QRect schrift = tinte(bild.copy(0, y - 10, x0, 21));
+        QVERIFY2(!schrift.isNull() && std::abs(schrift.center().y() - 10) <= 2, qPrintable(QString::number(y)));
+    }
+
+    // One number of 1200 s: the top label is "1200 s", whole.
+    kurve::Laufprotokoll lang{Gleich, false, false, 0, {{1, 1'200'000'000'000LL}}, {}};
+    const QImage hoch = t.malen(kurve::einfachAuswerten(lang, s), 600);
+    int oben = 0;
+    while (anzahl(hoch, oben, Gitter) < 150) ++oben;
+    const int x1 = strecken(hoch, oben, Gitter).front().first;
+    const int breit = QFontMetrics(t.kurve.font()).tightBoundingRect(QStringLiteral("1200 s")).width();
+    QVERIFY(std::abs(tinte(hoch.copy(0, oben - 10, x1 - 1, 21)).width() - breit) <= 2);
 }
 
 // A simple run through the handlers: the panel only beside the results text,
@@ -152,12 +364,9 @@ void LeistungskurveTest::einfacherLauf()
     Flinkblick& w = s.w();
     QStringList sichtbar;  // box: Label1 and panel visible
     QString gelesen;
-    QImage bild;
     s.meldung.whileOpen = [&](const QString& t) {
         sichtbar << QStringLiteral("%1 %2").arg(label1Sichtbar(w)).arg(w.Kurve->isVisibleTo(&w));
-        if (t != Bitte) return;
-        gelesen = vorgelesen(w);
-        bild = w.Kurve->grab().toImage();
+        if (t == Bitte) gelesen = vorgelesen(w);
     };
     QVERIFY(zeigen(w));
     einfachStarten(w, &GleicheZahlenRunter);
@@ -167,16 +376,17 @@ void LeistungskurveTest::einfacherLauf()
         s.treffer();
     }
     QCOMPARE(sichtbar, (QStringList{"0 0", "0 0", "0 0", "0 0", "0 0", "0 0", "1 1"}));  // 5 misses, then the results
-    QVERIFY2(gelesen.startsWith("Zahl 50: 3,0 s; Zahl 49: 1,2 s (1 Fehlversuch); Zahl 48: 1,2 s; "),
+    QVERIFY2(gelesen.startsWith("Sekunden je Zahl, auf die Zehntelsekunde gemessen: Zahl 50: 3,0 s; Zahl 49: 1,2 s (1 "
+                                "Fehlversuch); Zahl 48: 1,2 s; "),
              qPrintable(gelesen));
     QVERIFY(gelesen.contains("; Zahl 1: 1,2 s (4 Fehlversuche). Langsamste Zahlen: 50 (3,0 s), "));
-    QVERIFY(akzentBreite(bild, bild.height() / 2) > 0);
     QVERIFY(!w.Kurve->isVisibleTo(&w));
     QVERIFY(QAccessible::queryAccessibleInterface(w.Kurve)->state().invisible);
 }
 
-// An endurance run: the twelve counts of the results text, without the time-up
-// hit, each bar on its minute's line and as long as its count.
+// Endurance runs of 0, 60 and 5 numbers: the twelve counts of the results text
+// without the time-up hit; a run without a hit frames no minute and is no
+// session best, so only the third run is compared, with the second.
 void LeistungskurveTest::ausdauerlauf()
 {
     fakes::Spiel s;
@@ -186,36 +396,30 @@ void LeistungskurveTest::ausdauerlauf()
     s.meldung.whileOpen = [&](const QString& t) {
         sichtbar << QStringLiteral("%1 %2").arg(label1Sichtbar(w)).arg(w.Kurve->isVisibleTo(&w));
         if (t == Bitte) gelesen << vorgelesen(w);
-        if (t == Bitte) bild = w.Kurve->grab().toImage();
+        if (t == Bitte && bild.isNull()) bild = w.Kurve->grab().toImage().convertToFormat(QImage::Format_RGB32);
     };
     QVERIFY(zeigen(w));
-    for (int lauf = 0; lauf < 2; ++lauf) {
+    for (const int n : {0, 30, 5}) {
         w.BuntRunterStartBtn_Click();
-        treffen(s, lauf == 0 ? 30 : 5);
+        treffen(s, n);
         s.uhr.advance(61);
-        treffen(s, lauf == 0 ? 20 : 0);  // a fresh board
+        treffen(s, n == 30 ? 20 : 0);  // a fresh board
         s.uhr.advance(600);
-        treffen(s, lauf == 0 ? 10 : 0);
+        treffen(s, n == 30 ? 10 : 0);
         s.uhr.advance(60);
         w.Timer12Min_Timer();
-        if (lauf == 0) {
-            // Bars 30 : 20 : 0 … 10 long; the frame of the best covers a pixel at each end.
-            const double zeile = QFontMetricsF(w.Label1->font()).lineSpacing();
-            const auto breite = [&](int z) { return akzentBreite(bild, int((z + 0.5) * zeile)); };
-            QVERIFY(breite(1) > 60);
-            QVERIFY(std::abs(breite(2) * 3 - (breite(1) + 2) * 2) <= 6);
-            QCOMPARE(breite(3), 0);
-            QVERIFY(std::abs(breite(12) * 3 - (breite(1) + 2)) <= 6);
-        }
     }
-    QCOMPARE(sichtbar, (QStringList{"0 0", "1 1", "0 0", "1 1"}));
-    QCOMPARE(gelesen.value(0),
+    QCOMPARE(sichtbar, (QStringList{"0 0", "1 1", "0 0", "1 1", "0 0", "1 1"}));
+    // Left of where the counts are written, the first run's bar lines stay black: no frame.
+    const double zeile = QFontMetricsF(w.Label1->font()).lineSpacing();
+    QVERIFY(tinte(bild.copy(0, int(zeile), 12, int(12 * zeile))).isNull());
+    QCOMPARE(gelesen.value(1),
              QStringLiteral("Minute 1: 30; Minute 2: 20; Minute 3: 0; Minute 4: 0; Minute 5: 0; Minute 6: 0; "
                             "Minute 7: 0; Minute 8: 0; Minute 9: 0; Minute 10: 0; Minute 11: 0; Minute 12: 10. "
                             "Mittel: 5,0 Zahlen je Minute. "
                             "Minuten 1 bis 3: 16,7, Minuten 10 bis 12: 3,3 je Minute (-80,0 %). "
                             "Beste Minute (Rahmen): 1. mit 30 Zahlen."));
-    QVERIFY(gelesen.value(1).endsWith("Bester Lauf dieser Sitzung (Striche): 60 Zahlen, dieser Lauf 55 weniger."));
+    QVERIFY(gelesen.value(2).endsWith("Bester Lauf dieser Sitzung (Striche): 60 Zahlen, dieser Lauf 55 weniger."));
     QVERIFY(!w.Kurve->isVisibleTo(&w));
 }
 
@@ -284,75 +488,6 @@ void LeistungskurveTest::trefferLiestDieUhrEinmal()
     ui::SystemClock echt;
     const std::int64_t vorher = echt.Now().monoNs, mitte = echt.MonoNs(), nachher = echt.Now().monoNs;
     QVERIFY(vorher <= mitte && mitte <= nachher);
-}
-
-// An exact tie of the change rounds away from zero, as every figure of the panel:
-// 64 falling to 60 is -6,25 %, 80 rising to 81 is +1,25 %.
-void LeistungskurveTest::aenderungGenauAufDerMitte()
-{
-    kurve::Sitzung s;
-    const kurve::Laufprotokoll p = gleichmaessig(1.0);
-    const QString fallend =
-        kurve::ausdauerAuswerten(Minuten{21, 21, 22, 25, 25, 25, 25, 25, 25, 20, 20, 20}, p, s).beschreibung();
-    QVERIFY2(fallend.contains(" Minuten 1 bis 3: 21,3, Minuten 10 bis 12: 20,0 je Minute (-6,3 %). "),
-             qPrintable(fallend));
-    const QString steigend =
-        kurve::ausdauerAuswerten(Minuten{26, 26, 28, 25, 25, 25, 25, 25, 25, 27, 27, 27}, p, s).beschreibung();
-    QVERIFY2(steigend.contains(" Minuten 1 bis 3: 26,7, Minuten 10 bis 12: 27,0 je Minute (+1,3 %). "),
-             qPrintable(steigend));
-}
-
-// An endurance run without a hit is still a run of its mode: the next one of
-// that mode is set against the session's best, and no minute is named or
-// framed as the best when none found anything.
-void LeistungskurveTest::ausdauerOhneTreffer()
-{
-    fakes::Spiel s;
-    Flinkblick& w = s.w();
-    QStringList gelesen;
-    QImage bild;
-    s.meldung.whileOpen = [&](const QString& t) {
-        if (t != Bitte) return;
-        gelesen << vorgelesen(w);
-        if (gelesen.size() == 1) bild = w.Kurve->grab().toImage();
-    };
-    QVERIFY(zeigen(w));
-    for (const int treffer : {0, 3, 0}) {
-        w.GleichRunterStartBtn_Click();
-        treffen(s, treffer);
-        s.uhr.advance(720);
-        w.Timer12Min_Timer();
-    }
-    QCOMPARE(gelesen.value(0),
-             QStringLiteral("Minute 1: 0; Minute 2: 0; Minute 3: 0; Minute 4: 0; Minute 5: 0; Minute 6: 0; "
-                            "Minute 7: 0; Minute 8: 0; Minute 9: 0; Minute 10: 0; Minute 11: 0; Minute 12: 0. "
-                            "Mittel: 0,0 Zahlen je Minute. Minuten 1 bis 3: 0,0, Minuten 10 bis 12: 0,0 je Minute."));
-    QVERIFY2(gelesen.value(2).endsWith("Bester Lauf dieser Sitzung (Striche): 3 Zahlen, dieser Lauf 3 weniger."),
-             qPrintable(gelesen.value(2)));
-    // Left of where the counts are written, the twelve bar lines of the first run stay black: no frame.
-    const double zeile = QFontMetricsF(w.Label1->font()).lineSpacing();
-    int weiss = 0;
-    for (int y = int(zeile); y < int(13 * zeile); ++y)
-        for (int x = 0; x < 12; ++x) weiss += bild.pixelColor(x, y) == QColor(Qt::white) ? 1 : 0;
-    QCOMPARE(weiss, 0);
-}
-
-// The thin marks of the session's best run are read out with its twelve counts.
-void LeistungskurveTest::besterLaufVorgelesen()
-{
-    kurve::Sitzung s;
-    const kurve::Laufprotokoll p = gleichmaessig(1.0);
-    kurve::ausdauerAuswerten(Beispiel, p, s);
-    // 280 numbers, 28 falling to 15 a minute.
-    const Minuten weniger{30, 28, 26, 26, 26, 25, 25, 25, 24, 20, 15, 10};
-    QCOMPARE(kurve::ausdauerAuswerten(weniger, p, s).beschreibung(),
-             QStringLiteral("Minute 1: 30; Minute 2: 28; Minute 3: 26; Minute 4: 26; Minute 5: 26; Minute 6: 25; "
-                            "Minute 7: 25; Minute 8: 25; Minute 9: 24; Minute 10: 20; Minute 11: 15; Minute 12: 10. "
-                            "Bester Lauf dieser Sitzung je Minute: 20, 25, 22, 30, 28, 31, 27, 29, 33, 30, 26, 24. "
-                            "Mittel: 23,3 Zahlen je Minute. "
-                            "Minuten 1 bis 3: 28,0, Minuten 10 bis 12: 15,0 je Minute (-46,4 %). "
-                            "Beste Minute (Rahmen): 1. mit 30 Zahlen. "
-                            "Bester Lauf dieser Sitzung (Striche): 325 Zahlen, dieser Lauf 45 weniger."));
 }
 
 FLINKBLICK_TEST_MAIN_GROSSER_BILDSCHIRM(LeistungskurveTest)

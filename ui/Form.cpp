@@ -1,30 +1,18 @@
 #include "ui/Form.h"
 
-#include <QAccessibleWidget>
 #include <QEvent>
 #include <algorithm>
 
+#include "ui/Accessibility.h"
 #include "ui/Units.h"
 
 namespace ui {
 
-namespace {
-
-// To a screen reader the game's window is a window (a frame), not the anonymous
-// client area Qt makes of a plain top-level widget.
-QAccessibleInterface* formAccessible(const QString& className, QObject* object)
-{
-    if (className != u"ui::Form" || !object->isWidgetType()) return nullptr;
-    auto* w = static_cast<QWidget*>(object);
-    return w->isWindow() ? new QAccessibleWidget(w, QAccessible::Window) : nullptr;
-}
-
-}  // namespace
-
 Form::Form(QWidget* parent) : QWidget(parent)
 {
-    static const bool installed = (QAccessible::installFactory(formAccessible), true);
-    (void)installed;
+    // To a screen reader the game's window is a window (a frame), not the
+    // anonymous client area Qt makes of a plain top-level widget.
+    announceAs("ui::Form", QAccessible::Window);
 }
 
 QSize Form::frameExtra() const

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "results/Auswertung.h"
 #include "results/Kurvenwerte.h"
 #include "results/Leistungskurve.h"
 
@@ -48,7 +49,7 @@ int main(int argc, char** argv)
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPointSizeF(18);
     text.setFont(f);
-    Leistungskurve kurve(&fenster, text);
+    Leistungskurve kurve(&fenster, text, 800);
     const QString modus = QStringLiteral("BunteZahlenHoch");
 
     kurve::Sitzung s;
@@ -56,8 +57,7 @@ int main(int argc, char** argv)
     kurve::ausdauerAuswerten(kurve::Minuten{22, 25, 27, 27, 26, 28, 26, 25, 27, 24, 25, 24}, ausdauer, s);
     const kurve::Minuten m{20, 25, 22, 30, 28, 31, 27, 29, 33, 30, 26, 24};
     QStringList zeilen{QStringLiteral("Fehlversuche: 4")};
-    for (int i = 0; i < 12; ++i)
-        zeilen << QStringLiteral("In der %1. Minute gefundene Zahlen: %2").arg(i + 1).arg(m[i]);
+    for (int i = 0; i < 12; ++i) zeilen << auswertung::minutenZeile(i + 1, m[std::size_t(i)]);
     zeilen << QStringLiteral("Gesamt: 325");
     text.setText(zeilen.join(QLatin1Char('\n')));
     kurve.setzen(kurve::ausdauerAuswerten(m, ausdauer, s));
