@@ -340,6 +340,11 @@ void LeistungskurveTest::einfachGemalt()
         if (fehler[i] <= 3) QCOMPARE(punkte, fehler[i]);
         if (fehler[i] > 3) QVERIFY(!tinte(bild.copy(x - 10, oben - 20, 20, 19)).isNull());
     }
+    // The number sought under the first bar and every fifth.
+    for (std::size_t i = 0; i < 10; ++i) {
+        const int x = (balken[i].first + balken[i].second) / 2;
+        QCOMPARE(!tinte(bild.copy(x - 3, achse + 2, 7, 12)).isNull(), i == 0 || i == 4 || i == 9);
+    }
     // Each axis label is centred on its line, left of the axis.
     for (const int y : {achse, gitter[0], gitter[3]}) {
         const QRect schrift = tinte(bild.copy(0, y - 10, x0, 21));
