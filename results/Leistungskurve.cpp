@@ -13,6 +13,7 @@ namespace {
 constexpr int Rand = 8;
 const QColor Weiss = ui::toQColor(ui::Weiss);
 const QColor Gitter(70, 70, 70);
+const QColor Akzent(255, 176, 0);
 
 // A round step for the seconds axis, so that at most five grid lines are drawn.
 double schritt(double hoechstwert)
@@ -40,11 +41,6 @@ Leistungskurve::Leistungskurve(QWidget* parent, const QLabel& ergebnis, int rech
     schrift_.setPointSizeF(9.75);
     setFont(schrift_);
     hide();
-}
-
-QColor Leistungskurve::akzent()
-{
-    return QColor(255, 176, 0);
 }
 
 void Leistungskurve::setzen(kurve::Kurvendaten daten)
@@ -130,7 +126,7 @@ void Leistungskurve::ausdauerZeichnen(QPainter& p)
         const int zeilenOben = int(std::lround((m + 1) * zeile_));
         const int y = zeilenOben + (zh - balken) / 2;
         const int w = int(std::lround(zahlen[std::size_t(m)] * laenge));
-        p.fillRect(Rand, y, w, balken, akzent());
+        p.fillRect(Rand, y, w, balken, Akzent);
         int ende = Rand + w;
         const bool beste =
             std::find(daten_.besteMinuten.begin(), daten_.besteMinuten.end(), m) != daten_.besteMinuten.end();
@@ -213,7 +209,7 @@ void Leistungskurve::einfachZeichnen(QPainter& p)
         const double mitte = achse + feld * (double(i) + 0.5);
         const int x = int(std::lround(mitte - balken / 2.0));
         const int h = std::max(1, int(std::lround(z.sekunden * jeSekunde)));
-        p.fillRect(x, unten - h, balken, h, akzent());
+        p.fillRect(x, unten - h, balken, h, Akzent);
         if (z.fehlversuche > 0) {
             p.setPen(Qt::NoPen);
             p.setBrush(Weiss);

@@ -17,8 +17,6 @@ public:
     // Takes a run's figures.
     void setzen(kurve::Kurvendaten daten);
 
-    static QColor akzent();
-
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
