@@ -203,10 +203,7 @@ Kurvendaten ausdauerAuswerten(const Minuten& proMinute, const Laufprotokoll& p, 
         const int vorher = summe(*k.bester), jetzt = summe(proMinute);
         k.besterUeberboten = jetzt > vorher;
         if (k.besterUeberboten)
-            k.saetze << QStringLiteral(
-                            "Neuer bester Lauf dieser Sitzung: %1, %2 mehr als der bisher beste mit %3 "
-                            "(Striche).")
-                            .arg(zahlen(jetzt))
+            k.saetze << QStringLiteral("Neuer bester Lauf dieser Sitzung: %1 mehr als der bisherige mit %2 (Striche).")
                             .arg(jetzt - vorher)
                             .arg(zahlen(vorher));
         else

@@ -68,9 +68,12 @@ void Leistungskurve::anordnen()
     // sits low in the window and never reaches up to the results label's bottom.
     const int rechts = std::min(parentWidget()->width(), rechteKante_) - Rand;
     if (daten_.ausdauer) {
-        // Right of every line, each bar on its minute's line.
+        // Right of every line, each bar on its minute's line. The sentences
+        // under the bars may reach a little below the text, never down to the box.
         const int links = std::min(text.left() + int(std::ceil(breit)) + 2 * Rand, text.right() + 1);
-        setGeometry(QRect(QPoint(links, text.top()), QPoint(rechts, text.bottom())));
+        const int saetze = text.top() + saetzeOben() + saetzeZeichnen(nullptr, 0, rechts - links + 1);
+        const int unten = std::clamp(saetze, text.bottom(), text.bottom() + int(0.75 * zeile_));
+        setGeometry(QRect(QPoint(links, text.top()), QPoint(rechts, unten)));
     } else {
         // Under the lines, across the window.
         const int oben = text.top() + int(std::lround((double(zeilen.size()) + 0.5) * zeile_));
@@ -89,17 +92,23 @@ void Leistungskurve::paintEvent(QPaintEvent*)
         einfachZeichnen(p);
 }
 
-int Leistungskurve::saetzeZeichnen(QPainter& p, int oben, bool nurMessen)
+int Leistungskurve::saetzeZeichnen(QPainter* p, int oben, int breite) const
 {
-    const int breite = width() - 2 * Rand;
+    const QFontMetrics fm(schrift_);
     int y = oben;
-    p.setPen(Weiss);
+    if (p) p->setPen(Weiss);
     for (const QString& s : daten_.saetze) {
-        const QRect r = p.fontMetrics().boundingRect(QRect(Rand, y, breite, 10000), Qt::TextWordWrap, s);
-        if (!nurMessen) p.drawText(QRect(Rand, y, breite, r.height()), Qt::TextWordWrap, s);
+        const QRect r = fm.boundingRect(QRect(Rand, y, breite - 2 * Rand, 10000), Qt::TextWordWrap, s);
+        if (p) p->drawText(QRect(Rand, y, breite - 2 * Rand, r.height()), Qt::TextWordWrap, s);
         y += r.height() + 1;
     }
     return y - oben;
+}
+
+int Leistungskurve::saetzeOben() const
+{
+    // The line under the last minute's.
+    return int(std::lround(double(daten_.proMinute.size() + 1) * zeile_)) + 2;
 }
 
 void Leistungskurve::ausdauerZeichnen(QPainter& p)
@@ -146,8 +155,7 @@ void Leistungskurve::ausdauerZeichnen(QPainter& p)
                    QString::number(zahlen[std::size_t(m)]));
     }
     p.setFont(schrift_);
-    // Under the line of the last minute.
-    saetzeZeichnen(p, int(std::lround((minuten + 1) * zeile_)) + 2, false);
+    saetzeZeichnen(&p, saetzeOben(), width());
 }
 
 void Leistungskurve::einfachZeichnen(QPainter& p)
@@ -172,8 +180,8 @@ void Leistungskurve::einfachZeichnen(QPainter& p)
     p.drawEllipse(QPointF(lx - 8, zh / 2.0), 3, 3);
     p.setRenderHint(QPainter::Antialiasing, false);
 
-    const int textHoehe = saetzeZeichnen(p, 0, true);
-    saetzeZeichnen(p, height() - textHoehe, false);
+    const int textHoehe = saetzeZeichnen(nullptr, 0, width());
+    saetzeZeichnen(&p, height() - textHoehe, width());
     const int unten = height() - textHoehe - zh - 6;  // the axis
     const int punkte = 3 * 7;                         // room for the miss marks above the tallest bar
     const int oben = zh + 6 + punkte;

@@ -25,8 +25,11 @@ private:
     void anordnen();
     void ausdauerZeichnen(QPainter& p);
     void einfachZeichnen(QPainter& p);
-    // Draws the sentences from `oben` down, wrapped to the panel; returns the height used.
-    int saetzeZeichnen(QPainter& p, int oben, bool nurMessen);
+    // Draws the sentences from `oben` down, wrapped to `breite`, or only
+    // measures them when `p` is null; returns the height they take.
+    int saetzeZeichnen(QPainter* p, int oben, int breite) const;
+    // Where an endurance run's sentences begin.
+    int saetzeOben() const;
 
     kurve::Kurvendaten daten_;
     const QLabel& ergebnis_;

@@ -198,15 +198,15 @@ void LeistungskurveTest::saetze_data()
     // Once shown, a better run is the session's best: the marks are the best until now.
     QTest::newRow("neuer bester")
         << Laeufe{{0, weniger}, {0, beispiel}}
-        << b + " Neuer bester Lauf dieser Sitzung: 325 Zahlen, 45 mehr als der bisher beste mit 280 Zahlen (Striche)."
+        << b + " Neuer bester Lauf dieser Sitzung: 45 mehr als der bisherige mit 280 Zahlen (Striche)."
         << "Bisher bester Lauf dieser Sitzung je Minute: 30, 28, 26, 26, 26, 25, 25, 25, 24, 20, 15, 10.";
     QTest::newRow("gleich viele") << Laeufe{{0, beispiel}, {0, beispiel}}
                                   << b + " Bester Lauf dieser Sitzung (Striche): 325 Zahlen, dieser Lauf gleich viele."
                                   << "";
     QTest::newRow("nach 1 Zahl") << Laeufe{{0, {1}}, {0, {1, 1}}}
                                  << "Minuten 1 bis 3: 0,7, Minuten 10 bis 12: 0,0 je Minute (-100,0 %). Beste Minuten "
-                                    "(Rahmen): 1. und 2. mit 1 Zahl. Neuer bester Lauf dieser Sitzung: 2 Zahlen, 1 "
-                                    "mehr als der bisher beste mit 1 Zahl (Striche)."
+                                    "(Rahmen): 1. und 2. mit 1 Zahl. Neuer bester Lauf dieser Sitzung: 1 mehr als der "
+                                    "bisherige mit 1 Zahl (Striche)."
                                  << "";
     // A run that found nothing leaves no marks; nor are other kinds compared.
     QTest::newRow("nur andere Arten")
