@@ -141,6 +141,11 @@ inline QString ausdauerText(int fehler, const std::array<int, 12>& proMinute, in
     return z.join(ui::CrLf);
 }
 
+// The grid at the load size of 12000 × 9600 twips: Left of columns 0 … 9 and
+// Top of rows 0 … 4.
+inline constexpr std::array<float, 10> Links{1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000, 9000, 10000};
+inline constexpr std::array<float, 5> Oben{800, 2400, 4000, 5600, 7200};
+
 // Boards laid out for a window of 12000 × 9600 twips have labels of
 // 1000 × 1600 twips, all inside the window's client area.
 inline bool brettPasstInsFenster(const Flinkblick& w)
