@@ -138,15 +138,7 @@ private slots:
         Flinkblick& w = s.w();
         w.StartBtn->click();
 
-        const QList<QWidget*> startmenue{w.StartBtn,
-                                         w.BuntRunterStartBtn,
-                                         w.Gleiche_Zahlen,
-                                         w.GleichRunterStartBtn,
-                                         w.EinfachAusdauer[0],
-                                         w.EinfachAusdauer[1],
-                                         w.ImmerNeuMischenChk,
-                                         w.Label2,
-                                         w.Label3};
+        const QList<QWidget*> startmenue = spielhilfe::startmenue(w);
         for (QWidget* c : startmenue) QVERIFY2(zustand(c).invisible, qPrintable(c->objectName()));
         // The focus left with the start button; no hidden control claims it.
         for (QWidget* c : startmenue) QVERIFY2(!zustand(c).focused, qPrintable(c->objectName()));

@@ -119,20 +119,10 @@ struct Zustand {
 
 QString beschreibung(const Zustand& z)
 {
-    return QStringLiteral("'%1' fore=%2 back=%3 %4 %5pt italic=%6 align=%7 (%8,%9 %10x%11) shown=%12 font=%13")
-        .arg(z.caption)
-        .arg(z.fore)
-        .arg(z.back)
-        .arg(z.fontName)
-        .arg(z.fontSize)
-        .arg(z.fontItalic)
-        .arg(int(z.alignment))
-        .arg(z.left)
-        .arg(z.top)
-        .arg(z.width)
-        .arg(z.height)
-        .arg(z.shown)
-        .arg(z.font.toString());
+    QString s;
+    QDebug(&s) << z.caption << z.fore << z.back << z.fontName << z.fontSize << z.fontItalic << z.alignment << z.left
+               << z.top << z.width << z.height << z.shown << z.font;
+    return s;
 }
 
 std::vector<float> gezogen(const std::vector<RecordingTrace::Event>& events, std::size_t ab = 0)
