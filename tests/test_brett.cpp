@@ -3,6 +3,7 @@
 // scripted draw gives.
 #include <QRegularExpression>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
@@ -64,24 +65,12 @@ QString labelMuster(Stil s)
     return s == Stil::Bunt ? QStringLiteral("AHWrrrFrNrICrSr+LTV") : QStringLiteral("AHWFNSICr+LTV");
 }
 
-int slotAusZug(float r)
-{
-    return static_cast<int>(std::floor(static_cast<double>(r) * 50));
-}
-
-// The draw that picks slot s: the middle of its fiftieth.
-float zugFuer(int slot)
-{
-    return (static_cast<float>(slot) + 0.5f) / 50.0f;
-}
-
-// The slot a label stands in, read back from its position at W × H.
-int slotVon(const ui::Label& l, double W, double H)
-{
-    const int spalte = static_cast<int>(std::lround((l.left() - W / 12) / (W / 12)));
-    const int zeile = static_cast<int>(std::lround((l.top() - H / 12) / (H / 6)));
-    return zeile * 10 + spalte;
-}
+// Mitte[s] is the draw in the middle of slot s's fiftieth of [0, 1).
+constexpr std::array<float, 50> Mitte{0.01f, 0.03f, 0.05f, 0.07f, 0.09f, 0.11f, 0.13f, 0.15f, 0.17f, 0.19f,
+                                      0.21f, 0.23f, 0.25f, 0.27f, 0.29f, 0.31f, 0.33f, 0.35f, 0.37f, 0.39f,
+                                      0.41f, 0.43f, 0.45f, 0.47f, 0.49f, 0.51f, 0.53f, 0.55f, 0.57f, 0.59f,
+                                      0.61f, 0.63f, 0.65f, 0.67f, 0.69f, 0.71f, 0.73f, 0.75f, 0.77f, 0.79f,
+                                      0.81f, 0.83f, 0.85f, 0.87f, 0.89f, 0.91f, 0.93f, 0.95f, 0.97f, 0.99f};
 
 // Six neutral style draws (colourful only) followed by the slot draws.
 void skriptFuerLabel(fakes::ScriptedRandom& z, Stil s, const std::vector<float>& slotZuege,
@@ -130,20 +119,10 @@ struct Zustand {
 
 QString beschreibung(const Zustand& z)
 {
-    return QStringLiteral("'%1' fore=%2 back=%3 %4 %5pt italic=%6 align=%7 (%8,%9 %10x%11) shown=%12 font=%13")
-        .arg(z.caption)
-        .arg(z.fore)
-        .arg(z.back)
-        .arg(z.fontName)
-        .arg(z.fontSize)
-        .arg(z.fontItalic)
-        .arg(int(z.alignment))
-        .arg(z.left)
-        .arg(z.top)
-        .arg(z.width)
-        .arg(z.height)
-        .arg(z.shown)
-        .arg(z.font.toString());
+    QString s;
+    QDebug(&s) << z.caption << z.fore << z.back << z.fontName << z.fontSize << z.fontItalic << z.alignment << z.left
+               << z.top << z.width << z.height << z.shown << z.font;
+    return s;
 }
 
 std::vector<float> gezogen(const std::vector<RecordingTrace::Event>& events, std::size_t ab = 0)
@@ -243,65 +222,10 @@ private slots:
         for (int i = 0; i < 50; ++i) QCOMPARE(jeLabel[static_cast<std::size_t>(i)], folge);
     }
 
-    void ziehungenFolgenDemMuster_data() { spielhilfe::jeStil(); }
-
-    // Style draws sit between the writes they feed; the slot draws come after the
-    // style steps and before Left; every rejected slot draw hit a taken slot and
-    // the accepted one is where the label stands.
-    void ziehungenFolgenDemMuster()
-    {
-        QFETCH(Stil, stil);
-        bauen(w(), stil);
-        const QString alles = muster(trace_.events);
-        const QRegularExpression re(QStringLiteral("^Z(%1){50}$").arg(labelMuster(stil)));
-        QVERIFY2(re.match(alles).hasMatch(), qPrintable(alles.left(200)));
-
-        const double W = w().outerWidthTwips(), H = w().outerHeightTwips();
-        std::set<int> belegt;
-        int label = 0;
-        std::vector<int> slotZuege;
-        for (const auto& e : trace_.events) {
-            if (e.kind == RecordingTrace::Kind::Write && e.property == Property::Left) {
-                QVERIFY(!slotZuege.empty());
-                const int gewaehlt = slotZuege.back();
-                for (std::size_t k = 0; k + 1 < slotZuege.size(); ++k)
-                    QVERIFY2(belegt.count(slotZuege[k]), "a draw of a free slot was rejected");
-                QVERIFY2(!belegt.count(gewaehlt), "a taken slot was given again");
-                QCOMPARE(slotVon(*w().Zahllbl[static_cast<std::size_t>(label)], W, H), gewaehlt);
-                belegt.insert(gewaehlt);
-                slotZuege.clear();
-                ++label;
-            } else if (e.kind == RecordingTrace::Kind::Write && e.property == Property::FontSize) {
-                slotZuege.clear();  // what came before were style draws
-            } else if (e.kind == RecordingTrace::Kind::Write && stil == Stil::Gleich &&
-                       e.property == Property::Caption) {
-                slotZuege.clear();
-            } else if (e.kind == RecordingTrace::Kind::Draw) {
-                slotZuege.push_back(slotAusZug(e.value.toFloat()));
-            }
-        }
-        QCOMPARE(label, 50);
-    }
-
-    // The six draws of a label, in order, give red, green, blue, face, slant and size.
-    void bunteStilZuegeBestimmenDenStil()
-    {
-        // Every label draws red 0.5, green 0.25, blue 0.75, face 0.45, slant 0.6
-        // and size 0.85, then its slot.
-        for (int i = 0; i < 50; ++i)
-            skriptFuerLabel(zufall(), Stil::Bunt, {zugFuer(49 - i)}, {0.5f, 0.25f, 0.75f, 0.45f, 0.6f, 0.85f});
-        w().BunteAufbauen();
-        QCOMPARE(zufall().pending(), std::size_t{0});
-        for (const ui::Label* l : w().Zahllbl) {
-            QCOMPARE(l->foreColor(), ui::RGB(156, 106, 206));
-            QCOMPARE(l->fontName(), QStringLiteral("Dauphin"));
-            QVERIFY(l->fontItalic());
-            GENAU(l->fontSize(), 30.0f);
-        }
-    }
-
     void randomizeVorJedemAufbau_data() { jeStilPaar(); }
 
+    // Each build reseeds first. Style draws sit between the writes they feed; the
+    // slot draws come after the style steps and before Left.
     void randomizeVorJedemAufbau()
     {
         QFETCH(Stil, erst);
@@ -339,31 +263,23 @@ private slots:
     }
 
     // Where the labels land.
-    void fuenfzigVerschiedeneFelderAlleSichtbar_data()
-    {
-        QTest::addColumn<Stil>("stil");
-        QTest::addColumn<int>("aufbauten");
-        QTest::newRow("bunt") << Stil::Bunt << 1;
-        QTest::newRow("gleich") << Stil::Gleich << 1;
-        QTest::newRow("bunt, zehnmal") << Stil::Bunt << 10;
-        QTest::newRow("gleich, zehnmal") << Stil::Gleich << 10;
-    }
+    void fuenfzigVerschiedeneFelderAlleSichtbar_data() { spielhilfe::jeStil(); }
 
+    // Ten builds in a row, each on all fifty cells of the grid.
     void fuenfzigVerschiedeneFelderAlleSichtbar()
     {
         QFETCH(Stil, stil);
-        QFETCH(int, aufbauten);
         QVERIFY(spielhilfe::zeigen(w()));
-        const double W = w().outerWidthTwips(), H = w().outerHeightTwips();
-        for (int n = 0; n < aufbauten; ++n) {
+        for (int n = 0; n < 10; ++n) {
             bauen(w(), stil);
-            std::set<int> felder;
+            std::set<std::pair<float, float>> felder;
             for (const ui::Label* l : w().Zahllbl) {
                 QVERIFY(!l->isHidden());
                 QVERIFY(l->isVisible());
-                const int s = slotVon(*l, W, H);
-                QVERIFY2(s >= 0 && s < 50, qPrintable(QString::number(s)));
-                felder.insert(s);
+                QVERIFY2(std::ranges::count(spielhilfe::Links, l->left()) == 1 &&
+                             std::ranges::count(spielhilfe::Oben, l->top()) == 1,
+                         qPrintable(QStringLiteral("Left %1, Top %2").arg(l->left()).arg(l->top())));
+                felder.insert({l->left(), l->top()});
             }
             QCOMPARE(felder.size(), std::size_t{50});
         }
@@ -387,7 +303,7 @@ private slots:
     }
 
     // At the load size of 12000 × 9600 twips: label 0 is put in the slot of the
-    // row, the others fill the rest in a scripted order; every label is one cell.
+    // row, the others fill the rest with one draw each; every label is one cell.
     void feldLage()
     {
         QFETCH(Stil, stil);
@@ -400,20 +316,17 @@ private slots:
         std::vector<int> reihenfolge{slot};
         for (int s = 49; s >= 0; --s)
             if (s != slot) reihenfolge.push_back(s);
-        for (int s : reihenfolge) skriptFuerLabel(zufall(), stil, {zugFuer(s)});
+        for (int s : reihenfolge) skriptFuerLabel(zufall(), stil, {Mitte[std::size_t(s)]});
         bauen(w(), stil);
         QCOMPARE(zufall().pending(), std::size_t{0});
+        // No draw of a free slot was turned down.
+        QCOMPARE(gezogen(trace_.events).size(), std::size_t(stil == Stil::Bunt ? 350 : 50));
 
-        const ui::Label& l0 = *w().Zahllbl[0];
-        GENAU(l0.left(), left);
-        GENAU(l0.top(), top);
-        for (int i = 0; i < 50; ++i) {
-            const ui::Label& l = *w().Zahllbl[static_cast<std::size_t>(i)];
-            const int s = reihenfolge[static_cast<std::size_t>(i)];
-            GENAU(l.widthTwips(), 1000.0f);
-            GENAU(l.heightTwips(), 1600.0f);
-            GENAU(l.left(), float(1000 * (s % 10 + 1)));
-            GENAU(l.top(), float(800 + 1600 * (s / 10)));
+        GENAU(w().Zahllbl[0]->left(), left);
+        GENAU(w().Zahllbl[0]->top(), top);
+        for (const ui::Label* l : w().Zahllbl) {
+            GENAU(l->widthTwips(), 1000.0f);
+            GENAU(l->heightTwips(), 1600.0f);
         }
     }
 
@@ -422,11 +335,13 @@ private slots:
         QTest::addColumn<Stil>("stil");
         QTest::addColumn<int>("frei");
         QTest::addColumn<int>("fehlzuege");
+        QTest::addColumn<float>("left");
+        QTest::addColumn<float>("top");
         for (Stil s : {Stil::Bunt, Stil::Gleich}) {
             const QByteArray n = name(s);
-            QTest::newRow(n + ": Feld 49 frei, 300 Fehlzuege") << s << 49 << 300;
-            QTest::newRow(n + ": Feld 0 frei, 120 Fehlzuege") << s << 0 << 120;
-            QTest::newRow(n + ": Feld 17 frei, 1000 Fehlzuege") << s << 17 << 1000;
+            QTest::newRow(n + ": Feld 49 frei, 300 Fehlzuege") << s << 49 << 300 << 10000.0f << 7200.0f;
+            QTest::newRow(n + ": Feld 0 frei, 120 Fehlzuege") << s << 0 << 120 << 1000.0f << 800.0f;
+            QTest::newRow(n + ": Feld 17 frei, 1000 Fehlzuege") << s << 17 << 1000 << 8000.0f << 2400.0f;
         }
     }
 
@@ -435,23 +350,26 @@ private slots:
         QFETCH(Stil, stil);
         QFETCH(int, frei);
         QFETCH(int, fehlzuege);
-        std::vector<int> vergeben;
+        QFETCH(float, left);
+        QFETCH(float, top);
+        std::vector<float> vergeben;
         for (int s = 0; s < 50; ++s)
-            if (s != frei) vergeben.push_back(s);
-        for (int s : vergeben) skriptFuerLabel(zufall(), stil, {zugFuer(s)});
+            if (s != frei) vergeben.push_back(Mitte[std::size_t(s)]);
+        for (float r : vergeben) skriptFuerLabel(zufall(), stil, {r});
         // Label 49 hits every taken slot again and again, the two extremes of
         // [0, 1) included, before it finds the free one.
         std::vector<float> letzte;
         for (int k = 0; k < fehlzuege; ++k) {
-            int s = vergeben[static_cast<std::size_t>(k) % vergeben.size()];
-            letzte.push_back(k % 7 == 0 && frei != 0 ? 0.0f : k % 7 == 1 && frei != 49 ? 0.99999994f : zugFuer(s));
+            const float r = vergeben[static_cast<std::size_t>(k) % vergeben.size()];
+            letzte.push_back(k % 7 == 0 && frei != 0 ? 0.0f : k % 7 == 1 && frei != 49 ? 0.99999994f : r);
         }
-        letzte.push_back(zugFuer(frei));
+        letzte.push_back(Mitte[std::size_t(frei)]);
         skriptFuerLabel(zufall(), stil, letzte);
 
         bauen(w(), stil);
         QCOMPARE(zufall().pending(), std::size_t{0});
-        QCOMPARE(slotVon(*w().Zahllbl[49], 12000, 9600), frei);
+        GENAU(w().Zahllbl[49]->left(), left);
+        GENAU(w().Zahllbl[49]->top(), top);
         const std::size_t stilZuege = stil == Stil::Bunt ? 300 : 0;
         QCOMPARE(gezogen(trace_.events).size(), stilZuege + 49 + std::size_t(fehlzuege) + 1);
     }
@@ -487,7 +405,7 @@ private slots:
         w().setOuterHeightTwips(hoehe);
 
         // Label 0 takes slot 0, label 7 slot 49.
-        for (int s = 0; s < 50; ++s) skriptFuerLabel(zufall(), stil, {zugFuer((s * 7) % 50)});
+        for (int s : {0, 1, 2, 3, 4, 5, 6, 49}) skriptFuerLabel(zufall(), stil, {Mitte[std::size_t(s)]});
         bauen(w(), stil);
         for (const ui::Label* l : w().Zahllbl) {
             GENAU(l->widthTwips(), zelle[0]);
@@ -547,19 +465,21 @@ private slots:
                                                << QStringLiteral("Arial Black") << true << 10.0f;
         QTest::newRow("aufrecht knapp unter 0.5") << std::vector<float>{0, 0, 0, 0, knappHalb, 0} << ui::RGB(56, 56, 56)
                                                   << QStringLiteral("Arial Black") << false << 10.0f;
-        const char* schriften[] = {"Arial Black", "Courier New", "Dauphin", "LithographLight", "MS Sans Serif"};
-        for (int k = 0; k < 5; ++k) {
-            const float r = (k + 0.5f) / 5;
-            QTest::addRow("Schrift %d, Groesse %d", k, k * 5 + 10)
-                << std::vector<float>{0, 0, 0, r, 0, r} << ui::RGB(56, 56, 56) << QString::fromLatin1(schriften[k])
-                << false << float(k * 5 + 10);
-        }
-        // The lower edge of each step: k/5 itself, rounded up to the next float.
-        for (int k = 1; k < 5; ++k) {
-            const float r = std::nextafter(float(k) / 5, 1.0f);
-            QTest::addRow("Stufe %d von unten", k) << std::vector<float>{0, 0, 0, r, 0, r} << ui::RGB(56, 56, 56)
-                                                   << QString::fromLatin1(schriften[k]) << false << float(k * 5 + 10);
-        }
+        QTest::newRow("alles verschieden") << std::vector<float>{0.5f, 0.25f, 0.75f, 0.45f, 0.6f, 0.85f}
+                                           << ui::RGB(156, 106, 206) << QStringLiteral("Dauphin") << true << 30.0f;
+        // Face and size from the same draw: the middle of each fifth, and its
+        // lower edge (the float nearest to 0.2, 0.4, … lies just above it).
+        const struct {
+            float r;
+            const char* schrift;
+            float groesse;
+        } stufen[] = {{0.1f, "Arial Black", 10},     {0.3f, "Courier New", 15},     {0.5f, "Dauphin", 20},
+                      {0.7f, "LithographLight", 25}, {0.9f, "MS Sans Serif", 30},   {0.2f, "Courier New", 15},
+                      {0.4f, "Dauphin", 20},         {0.6f, "LithographLight", 25}, {0.8f, "MS Sans Serif", 30}};
+        for (const auto& st : stufen)
+            QTest::addRow("Schrift und Groesse bei %g", double(st.r))
+                << std::vector<float>{0, 0, 0, st.r, 0, st.r} << ui::RGB(56, 56, 56) << QString::fromLatin1(st.schrift)
+                << false << st.groesse;
     }
 
     // Label 0's six draws are scripted; its properties are what the draws give.
@@ -570,7 +490,7 @@ private slots:
         QFETCH(QString, schrift);
         QFETCH(bool, kursiv);
         QFETCH(float, groesse);
-        skriptFuerLabel(zufall(), Stil::Bunt, {zugFuer(0)}, zuege);
+        skriptFuerLabel(zufall(), Stil::Bunt, {Mitte[0]}, zuege);
         w().BunteAufbauen();
         const ui::Label& l = *w().Zahllbl[0];
         QCOMPARE(l.foreColor(), farbe);

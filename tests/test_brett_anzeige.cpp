@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 
 #include "tests/support/SpielTest.h"
@@ -14,18 +15,10 @@ using spielhilfe::Stil;
 
 namespace {
 
-// 15 twips to the pixel, each edge rounded on its own.
-int kante(double twips)
-{
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-
-QRect erwartetePixel(const ui::Label& l)
-{
-    const int x = kante(l.left()), y = kante(l.top());
-    return QRect(QPoint(x, y),
-                 QPoint(kante(double(l.left()) + l.widthTwips()) - 1, kante(double(l.top()) + l.heightTwips()) - 1));
-}
+// The pixel edges of the grid's columns and rows at the load size: 15 twips to
+// the pixel, each edge rounded on its own.
+const QList<int> LadeSpalten{67, 133, 200, 267, 333, 400, 467, 533, 600, 667, 733};
+const QList<int> LadeZeilen{53, 160, 267, 373, 480, 587};
 
 }  // namespace
 
@@ -56,7 +49,11 @@ private slots:
         for (const ui::Label* l : w().Zahllbl) {
             const QString wo = QStringLiteral("Zahllbl(%1)").arg(l->index());
             QVERIFY2(l->isVisible(), qPrintable(wo));
-            QCOMPARE(l->geometry(), erwartetePixel(*l));
+            const auto spalte = std::ranges::find(spielhilfe::Links, l->left()) - spielhilfe::Links.begin();
+            const auto zeile = std::ranges::find(spielhilfe::Oben, l->top()) - spielhilfe::Oben.begin();
+            QVERIFY2(spalte < 10 && zeile < 5, qPrintable(wo));
+            QCOMPARE(l->geometry(), QRect(QPoint(LadeSpalten[spalte], LadeZeilen[zeile]),
+                                          QPoint(LadeSpalten[spalte + 1] - 1, LadeZeilen[zeile + 1] - 1)));
             QCOMPARE(l->text(), l->caption());
             QCOMPARE(l->alignment(), Qt::AlignHCenter | Qt::AlignTop);
 
@@ -83,50 +80,46 @@ private slots:
         QTest::addColumn<Stil>("stil");
         QTest::addColumn<double>("breite");
         QTest::addColumn<double>("hoehe");
-        QTest::newRow("bunt, Ladegroesse") << Stil::Bunt << 12000.0 << 9600.0;
-        QTest::newRow("gleich, Ladegroesse") << Stil::Gleich << 12000.0 << 9600.0;
-        QTest::newRow("bunt, 10007 x 7777") << Stil::Bunt << 10007.0 << 7777.0;
-        QTest::newRow("gleich, 13333 x 9999") << Stil::Gleich << 13333.0 << 9999.0;
+        QTest::addColumn<QList<int>>("spalten");  // pixel edges: left of each column, right of the last
+        QTest::addColumn<QList<int>>("zeilen");   // top of each row, bottom of the last
+        QTest::newRow("bunt, Ladegroesse") << Stil::Bunt << 12000.0 << 9600.0 << LadeSpalten << LadeZeilen;
+        QTest::newRow("gleich, Ladegroesse") << Stil::Gleich << 12000.0 << 9600.0 << LadeSpalten << LadeZeilen;
+        QTest::newRow("bunt, 10500 x 7500")
+            << Stil::Bunt << 10500.0 << 7500.0 << QList<int>{58, 117, 175, 233, 292, 350, 408, 467, 525, 583, 642}
+            << QList<int>{42, 125, 208, 292, 375, 458};
+        QTest::newRow("gleich, 11100 x 8400")
+            << Stil::Gleich << 11100.0 << 8400.0 << QList<int>{62, 123, 185, 247, 308, 370, 432, 493, 555, 617, 678}
+            << QList<int>{47, 140, 233, 327, 420, 513};
     }
 
-    // The cells tile the grid on screen: no gap and no overlap between neighbours,
-    // whatever the window size.
+    // The cells tile the grid on screen, whatever the window size: every label
+    // spans from one column edge to the next and from one row edge to the next,
+    // and no two share a cell.
     void nachbarnBeruehrenSichOhneUeberlappung()
     {
         QFETCH(Stil, stil);
         QFETCH(double, breite);
         QFETCH(double, hoehe);
+        QFETCH(QList<int>, spalten);
+        QFETCH(QList<int>, zeilen);
         w().setOuterWidthTwips(breite);
         w().setOuterHeightTwips(hoehe);
         QCoreApplication::processEvents();
-        const double W = w().outerWidthTwips(), H = w().outerHeightTwips();
+        QCOMPARE(w().outerWidthTwips(), breite);
+        QCOMPARE(w().outerHeightTwips(), hoehe);
         bauen(w(), stil);
 
-        std::array<QRect, 50> feld;
+        QSet<QPoint> felder;
         for (const ui::Label* l : w().Zahllbl) {
-            const int spalte = static_cast<int>(std::lround(l->left() / (W / 12))) - 1;
-            const int zeile = static_cast<int>(std::lround((l->top() - H / 12) / (H / 6)));
-            QVERIFY(spalte >= 0 && spalte < 10 && zeile >= 0 && zeile < 5);
-            feld[static_cast<std::size_t>(zeile * 10 + spalte)] = l->geometry();
+            const QRect r = l->geometry();
+            const auto spalte = spalten.indexOf(r.left()), zeile = zeilen.indexOf(r.top());
+            QVERIFY2(spalte >= 0 && spalte < 10 && zeile >= 0 && zeile < 5,
+                     qPrintable(QStringLiteral("Zahllbl(%1) at %2,%3").arg(l->index()).arg(r.left()).arg(r.top())));
+            QCOMPARE(r.right() + 1, spalten[spalte + 1]);
+            QCOMPARE(r.bottom() + 1, zeilen[zeile + 1]);
+            felder.insert(r.topLeft());
         }
-        QRect alles;
-        for (int s = 0; s < 50; ++s) {
-            const QRect& r = feld[static_cast<std::size_t>(s)];
-            QVERIFY2(!r.isEmpty(), qPrintable(QStringLiteral("slot %1 is empty").arg(s)));
-            if (s % 10 != 9) {
-                const QRect& rechts = feld[static_cast<std::size_t>(s + 1)];
-                QCOMPARE(rechts.left(), r.right() + 1);
-                QCOMPARE(rechts.top(), r.top());
-            }
-            if (s < 40) {
-                const QRect& unten = feld[static_cast<std::size_t>(s + 10)];
-                QCOMPARE(unten.top(), r.bottom() + 1);
-                QCOMPARE(unten.left(), r.left());
-            }
-            alles |= r;
-        }
-        QCOMPARE(alles,
-                 QRect(QPoint(kante(W / 12), kante(H / 12)), QPoint(kante(11 * W / 12) - 1, kante(11 * H / 12) - 1)));
+        QCOMPARE(felder.size(), 50);
     }
 
     void ziffernErscheinenInIhrerFarbeAufSchwarz_data() { spielhilfe::jeStil(); }

@@ -1,10 +1,12 @@
 // What a ui::Label paints must be what a plain QLabel with the same text,
-// font, colours, alignment and size paints, pixel for pixel; CTest runs this
-// also on a screen scaled by 2.
+// font, colours, alignment and size paints, pixel for pixel; and the start
+// buttons' captions fit their buttons. CTest runs this also on a screen
+// scaled by 2.
 #include <QLabel>
 #include <QtTest>
 
 #include "board/Aufbau.h"
+#include "tests/support/Spielhilfe.h"
 #include "ui/Fonts.h"
 #include "ui/Label.h"
 #include "ui/Units.h"
@@ -168,6 +170,29 @@ private slots:
         QCOMPARE(l.font().family(), QStringLiteral("Times New Roman"));
         QCOMPARE(l.grab().toImage(), vonQLabel(eltern, {QStringLiteral("7"), QStringLiteral("Times New Roman"), 25,
                                                         true, Qt::AlignHCenter, QSize(67, 90), ui::Weiss}));
+    }
+
+    // "Gleiche Zahlen" in 9.75-point Arial is wider than its 81-pixel button: it
+    // is drawn condensed, its text (what the blank caption does not paint) clear
+    // of the button's edges at 0 and 80 and yet filling the room between them.
+    void startknopfBeschriftungPasst()
+    {
+        fakes::Spiel s;
+        QVERIFY(spielhilfe::zeigen(s.w()));
+        QPushButton* b = s.w().Gleiche_Zahlen;
+        QCOMPARE(b->size(), QSize(81, 33));
+        QVERIFY(QFontMetrics(b->font()).horizontalAdvance(b->text()) > 81);
+        const QImage mit = b->grab().toImage();
+        b->setText(QString());
+        const QImage ohne = b->grab().toImage();
+        int links = mit.width(), rechts = -1;
+        for (int y = 0; y < mit.height(); ++y)
+            for (int x = 0; x < mit.width(); ++x)
+                if (mit.pixel(x, y) != ohne.pixel(x, y)) links = std::min(links, x), rechts = std::max(rechts, x);
+        const qreal dpr = mit.devicePixelRatio(), von = links / dpr, bis = (rechts + 1) / dpr;
+        const QString wo = QStringLiteral("text from %1 to %2").arg(von).arg(bis);
+        QVERIFY2(von >= 1 && bis <= 80, qPrintable(wo));
+        QVERIFY2(von <= 3 && bis >= 78, qPrintable(wo));
     }
 };
 

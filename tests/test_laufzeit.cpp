@@ -1,12 +1,11 @@
-// The runtime layer: lengths, counters, the generator, the clock, timers, the
-// check box and the window's outer size.
+// The runtime layer: counters, the generator, the clock, timers, the check box
+// and the window's outer size.
 #include <QApplication>
 #include <QEventLoop>
 #include <QSignalSpy>
 #include <QtTest>
 #include <cmath>
 #include <deque>
-#include <set>
 
 #include "tests/support/Fakes.h"
 #include "ui/Clock.h"
@@ -15,20 +14,8 @@
 #include "ui/Integer.h"
 #include "ui/Random.h"
 #include "ui/Timer.h"
-#include "ui/Units.h"
 
 namespace {
-
-// The rectangle of grid cell `slot` as the board builders compute it.
-QRect zelle(double W, double H, int slot)
-{
-    const int col = slot % 10, row = slot / 10;
-    const float left = static_cast<float>((W / 12.0) * col + W / 12.0);
-    const float top = static_cast<float>(row * (H / 6.0) + H / 12.0);
-    const float width = static_cast<float>(W / 12.0);
-    const float height = static_cast<float>(H / 6.0);
-    return ui::twipsToPixelRect(left, top, width, height);
-}
 
 double chiQuadrat(const std::array<int, 50>& buckets, int n)
 {
@@ -132,57 +119,6 @@ private slots:
         // generator stays far below 100; a lopsided slot goes far above.
         const double chi = chiQuadrat(buckets, n);
         QVERIFY2(chi < 100.0, qPrintable(QString::number(chi)));
-    }
-
-    // ---- lengths --------------------------------------------------------
-
-    void rasterOhneLueckenUndUeberlappung_data()
-    {
-        QTest::addColumn<double>("W");
-        QTest::addColumn<double>("H");
-        QTest::addColumn<int>("links");   // pixel edge of the grid's left side
-        QTest::addColumn<int>("rechts");  // and of its right side
-        QTest::newRow("12000 x 9600") << 12000.0 << 9600.0 << 67 << 733;
-        QTest::newRow("11987 x 9613") << 11987.0 << 9613.0 << 67 << 733;
-        QTest::newRow("9001 x 7003") << 9001.0 << 7003.0 << 50 << 550;
-        QTest::newRow("15013 x 11111") << 15013.0 << 11111.0 << 83 << 917;
-        QTest::newRow("12001 x 9599") << 12001.0 << 9599.0 << 67 << 733;
-    }
-
-    void rasterOhneLueckenUndUeberlappung()
-    {
-        QFETCH(double, W);
-        QFETCH(double, H);
-        QFETCH(int, links);
-        QFETCH(int, rechts);
-        std::set<int> breiten, hoehen;
-        for (int s = 0; s < 50; ++s) {
-            const QRect r = zelle(W, H, s);
-            QVERIFY(!r.isEmpty());
-            breiten.insert(r.width());
-            hoehen.insert(r.height());
-            const int col = s % 10, row = s / 10;
-            if (col < 9) {
-                const QRect rechts = zelle(W, H, s + 1);
-                QVERIFY2(rechts.left() == r.left() + r.width(),
-                         qPrintable(QStringLiteral("Spalte %1/%2, Zeile %3").arg(col).arg(col + 1).arg(row)));
-                QCOMPARE(rechts.top(), r.top());
-                QCOMPARE(rechts.height(), r.height());
-            }
-            if (row < 4) {
-                const QRect unten = zelle(W, H, s + 10);
-                QVERIFY2(unten.top() == r.top() + r.height(),
-                         qPrintable(QStringLiteral("Zeile %1/%2, Spalte %3").arg(row).arg(row + 1).arg(col)));
-                QCOMPARE(unten.left(), r.left());
-                QCOMPARE(unten.width(), r.width());
-            }
-        }
-        // Rounding the edges lets a cell be one pixel wider than its neighbour, never more.
-        QVERIFY(*breiten.rbegin() - *breiten.begin() <= 1);
-        QVERIFY(*hoehen.rbegin() - *hoehen.begin() <= 1);
-        // The grid spans from one twelfth to eleven twelfths of the width.
-        QCOMPARE(zelle(W, H, 0).left(), links);
-        QCOMPARE(zelle(W, H, 9).left() + zelle(W, H, 9).width(), rechts);
     }
 
     // ---- counters -------------------------------------------------------

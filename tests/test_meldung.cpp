@@ -16,6 +16,7 @@ private slots:
     void qtKastenMitEinemOkKnopf()
     {
         QWidget fenster;
+        fenster.setGeometry(100, 80, 600, 400);
         QVERIFY(spielhilfe::zeigen(fenster));
         ui::QtMessageBox meldung;
         meldung.setParent(&fenster);
@@ -27,7 +28,9 @@ private slots:
         QMessageBox::Icon symbol = QMessageBox::Warning;
         bool modal = false;
         QWidget* eltern = nullptr;
+        QRect lage;
         b.mitKasten = [&](QMessageBox* box) {
+            lage = box->frameGeometry();
             titel = box->windowTitle();
             inhalt = box->text();
             knoepfe = int(box->buttons().size());
@@ -50,21 +53,18 @@ private slots:
         QVERIFY(modal);
         QCOMPARE(eltern, &fenster);
         QVERIFY(!QApplication::activeModalWidget());
-    }
-
-    void fehlklickWartetAufDieMeldung_data()
-    {
-        QTest::addColumn<bool>("abwaerts");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("aufwärts") << false << QStringLiteral("Gesuchte Zahl = 1");
-        QTest::newRow("abwärts") << true << QStringLiteral("Gesuchte Zahl = 50");
+        // Centred across the window (x 100 … 700), but low: its bottom a tenth of
+        // the window's 400 px above the window's bottom edge at y 480.
+        const QString wo =
+            QStringLiteral("box at %1,%2 %3x%4").arg(lage.x()).arg(lage.y()).arg(lage.width()).arg(lage.height());
+        QVERIFY2(std::abs(lage.left() + lage.right() + 1 - 2 * 400) <= 2, qPrintable(wo));
+        QVERIFY2(std::abs(lage.bottom() + 1 - 440) <= 1, qPrintable(wo));
     }
 
     void fehlklickWartetAufDieMeldung()
     {
-        QFETCH(bool, abwaerts);
-        QFETCH(QString, text);
-        spielhilfe::einfachStarten(w(), abwaerts ? &BunteZahlenRunter : &BunteZahlenHoch);
+        const QString text = QStringLiteral("Gesuchte Zahl = 50");
+        spielhilfe::einfachStarten(w(), &BunteZahlenRunter);
         QCOMPARE(w().stand().Ausdauer, ui::False);
 
         int fehlerWaehrendOffen = -1;

@@ -253,11 +253,9 @@ private:
     void ergebnisPruefen()
     {
         const QString t = w_.Label1->caption();
-        const QString zahl = QStringLiteral("(0|[1-9][0-9]*)");
-        const QString fz = QStringLiteral("Fehlversuche: ") + zahl + QStringLiteral("\r\n");
         if (lauf_ == Lauf::Einfach) {
-            static const QRegularExpression re(QStringLiteral("^") + fz + QStringLiteral("Zeit = ") + zahl +
-                                               QStringLiteral(":([0-9]|[1-5][0-9])$"));
+            static const QRegularExpression re(
+                QStringLiteral("^Fehlversuche: (0|[1-9][0-9]*)\r\nZeit = (0|[1-9][0-9]*):([0-9]|[1-5][0-9])$"));
             const auto m = re.match(t);
             if (!m.hasMatch()) return fail(QStringLiteral("results text of a simple run: %1").arg(t));
             if (m.captured(1).toInt() != fehlerImLauf_)
@@ -268,19 +266,25 @@ private:
             if (sekunden < std::floor(vergangen) || sekunden > std::floor(vergangen) + 1)
                 return fail(QStringLiteral("time %1 s, elapsed %2 s").arg(sekunden).arg(vergangen));
         } else if (lauf_ == Lauf::Ausdauer) {
-            QString muster = QStringLiteral("^") + fz;
-            for (int m = 1; m <= 12; ++m)
-                muster +=
-                    QStringLiteral("In der %1\\. Minute gefundene Zahlen: ").arg(m) + zahl + QStringLiteral("\r\n");
-            muster += QStringLiteral("Gesamt: ") + zahl + QLatin1Char('$');
-            const QRegularExpression re(muster);
-            const auto m = re.match(t);
-            if (!m.hasMatch()) return fail(QStringLiteral("results text of an endurance run: %1").arg(t));
-            if (m.captured(1).toInt() != fehlerImLauf_)
-                return fail(QStringLiteral("misses %1, counted %2").arg(m.captured(1)).arg(fehlerImLauf_));
+            // Fourteen lines: the misses, the minutes 1 to 12 in order, the total.
+            static const QRegularExpression kopf(QStringLiteral("^Fehlversuche: (0|[1-9][0-9]*)$"));
+            static const QRegularExpression minute(
+                QStringLiteral("^In der ([1-9][0-9]*)\\. Minute gefundene Zahlen: (0|[1-9][0-9]*)$"));
+            static const QRegularExpression fuss(QStringLiteral("^Gesamt: (0|[1-9][0-9]*)$"));
+            const QStringList zeilen = t.split(QStringLiteral("\r\n"));
+            const auto k = kopf.match(zeilen.first()), f = fuss.match(zeilen.last());
+            if (zeilen.size() != 14 || !k.hasMatch() || !f.hasMatch())
+                return fail(QStringLiteral("results text of an endurance run: %1").arg(t));
+            if (k.captured(1).toInt() != fehlerImLauf_)
+                return fail(QStringLiteral("misses %1, counted %2").arg(k.captured(1)).arg(fehlerImLauf_));
             int summe = 0;
-            for (int i = 2; i <= 13; ++i) summe += m.captured(i).toInt();
-            const int gesamt = m.captured(14).toInt();
+            for (int i = 1; i <= 12; ++i) {
+                const auto m = minute.match(zeilen[i]);
+                if (!m.hasMatch() || m.captured(1).toInt() != i)
+                    return fail(QStringLiteral("line %1 of the results: %2").arg(i).arg(zeilen[i]));
+                summe += m.captured(2).toInt();
+            }
+            const int gesamt = f.captured(1).toInt();
             if (summe != gesamt) return fail(QStringLiteral("Gesamt %1 is not the sum %2").arg(gesamt).arg(summe));
             const int spaet = int(w_.stand().ProMinute[12]) - proMinute12BeimStart_;
             if (gesamt + spaet != trefferImLauf_ + 1)

@@ -84,12 +84,6 @@ inline void jaNein(const char* spalte, const char* nein, const char* ja)
     QTest::newRow(ja) << true;
 }
 
-// The number sought as the z-th of a board, worked out apart from the game.
-inline int zahlNr(Start s, int z)
-{
-    return s->abwaerts ? 51 - z : z;
-}
-
 inline QList<QWidget*> startmenue(const Flinkblick& w)
 {
     return {w.StartBtn, w.BuntRunterStartBtn, w.GleichRunterStartBtn, w.Gleiche_Zahlen,    w.Label2,
@@ -131,15 +125,10 @@ inline void treffen(fakes::Spiel& s, int n)
     for (int i = 0; i < n; ++i) s.treffer();
 }
 
-// The results text of an endurance run, line by line as the player reads it.
-inline QString ausdauerText(int fehler, const std::array<int, 12>& proMinute, int gesamt)
-{
-    QStringList z{QStringLiteral("Fehlversuche: %1").arg(fehler)};
-    for (int m = 0; m < 12; ++m)
-        z << QStringLiteral("In der %1. Minute gefundene Zahlen: %2").arg(m + 1).arg(proMinute[m]);
-    z << QStringLiteral("Gesamt: %1").arg(gesamt);
-    return z.join(ui::CrLf);
-}
+// The grid at the load size of 12000 × 9600 twips: Left of columns 0 … 9 and
+// Top of rows 0 … 4.
+inline constexpr std::array<float, 10> Links{1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000, 9000, 10000};
+inline constexpr std::array<float, 5> Oben{800, 2400, 4000, 5600, 7200};
 
 // Boards laid out for a window of 12000 × 9600 twips have labels of
 // 1000 × 1600 twips, all inside the window's client area.
