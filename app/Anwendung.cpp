@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "ui/Icon.h"
-
 void anwendungEinrichten()
 {
     QApplication::setApplicationName(QStringLiteral("flinkblick"));
@@ -14,5 +12,7 @@ void anwendungEinrichten()
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.flinkblick.Flinkblick"));
     // Small sizes only: every size is handed to the window system at start-up,
     // and the launcher takes the large ones from the icon theme.
-    QApplication::setWindowIcon(ui::windowIcon());
+    QIcon symbol;
+    for (int n : {16, 32, 48, 64}) symbol.addFile(QStringLiteral(":/icons/%1.png").arg(n), QSize(n, n));
+    QApplication::setWindowIcon(symbol);
 }

@@ -7,7 +7,6 @@
 
 #include "app/Anwendung.h"
 #include "tests/support/SpielTest.h"
-#include "ui/Icon.h"
 #include "ui/Units.h"
 
 namespace {
@@ -256,21 +255,6 @@ private slots:
         QVERIFY(s().meldung.texts.isEmpty());
         QVERIFY(w().StartBtn->isVisible());
         QVERIFY(!w().Label1->isVisible());
-    }
-
-    // The raw icon pixels in the resources are the committed PNGs, pixel for
-    // pixel (scripts/render-icons.sh writes both).
-    void symbolWieDieBilddateien()
-    {
-        const QIcon symbol = ui::windowIcon();
-        QCOMPARE(symbol.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
-        for (int n : {16, 32, 48, 64}) {
-            const QString png = QFINDTESTDATA(
-                QStringLiteral("../data/icons/hicolor/%1x%1/apps/io.github.flinkblick.Flinkblick.png").arg(n));
-            const QImage soll = QPixmap::fromImage(QImage(png)).toImage();
-            QVERIFY2(!soll.isNull(), qPrintable(png));
-            QCOMPARE(symbol.pixmap(QSize(n, n)).toImage(), soll);
-        }
     }
 
     // What the desktop sees of the program: its names and the window icon from the resources.
