@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "app/Anwendung.h"
 #include "app/Flinkblick.h"
 #include "board/Aufbau.h"
 #include "ui/Clock.h"
-#include "ui/Icon.h"
 #include "ui/MessageBox.h"
 #include "ui/Random.h"
 
@@ -18,14 +18,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("flinkblick"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Flinkblick"));
-    QApplication::setApplicationVersion(QStringLiteral(FLINKBLICK_VERSION));
-    // Lets the desktop match the window to its launcher entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.flinkblick.Flinkblick"));
-    // Small sizes only: every size is handed to the window system at start-up,
-    // and the launcher takes the large ones from the icon theme.
-    QApplication::setWindowIcon(ui::windowIcon());
+    anwendungEinrichten();
     ui::SystemClock uhr;
     ui::SystemRandom zufall;
     ui::QtMessageBox meldung;

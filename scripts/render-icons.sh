@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Renders the committed PNG icons from the SVG, and the raw RGBA pixels of the
-# small ones that the program carries as its window icon; run again after
-# changing the drawing. Needs rsvg-convert (Debian package librsvg2-bin) and
-# ImageMagick's convert (imagemagick).
+# Renders the committed PNG icons from the SVG; run again after changing the
+# drawing. Needs rsvg-convert (Debian package librsvg2-bin).
 set -euo pipefail
 cd "$(dirname "$0")/../data/icons"
 svg=hicolor/scalable/apps/io.github.flinkblick.Flinkblick.svg
@@ -10,8 +8,4 @@ for size in 16 32 48 64 128 256; do
   png="hicolor/${size}x${size}/apps/io.github.flinkblick.Flinkblick.png"
   mkdir -p "$(dirname "$png")"
   rsvg-convert -w "$size" -h "$size" "$svg" -o "$png"
-  if [[ $size -le 64 ]]; then
-    mkdir -p rgba
-    convert "$png" -depth 8 "RGBA:rgba/$size.rgba"
-  fi
 done

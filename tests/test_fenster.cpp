@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QtTest>
 
+#include "app/Anwendung.h"
 #include "tests/support/SpielTest.h"
-#include "ui/Icon.h"
 #include "ui/Units.h"
 
 namespace {
@@ -118,7 +118,6 @@ private slots:
 
         if (auto* l = qobject_cast<ui::Label*>(c)) {
             QCOMPARE(l->alignment(), Qt::AlignLeft | Qt::AlignTop);
-            QVERIFY(l->alignment() & Qt::AlignLeft);
             QCOMPARE(l->focusPolicy(), Qt::NoFocus);
             QVERIFY(!l->wordWrap());
         }
@@ -138,7 +137,6 @@ private slots:
             QCOMPARE(l->palette().color(l->backgroundRole()), QColor(Qt::black));
             QVERIFY(l->autoFillBackground());
             QCOMPARE(l->alignment(), Qt::AlignHCenter | Qt::AlignTop);
-            QVERIFY(l->alignment() & Qt::AlignHCenter);
             QCOMPARE(l->focusPolicy(), Qt::NoFocus);
         }
     }
@@ -259,19 +257,15 @@ private slots:
         QVERIFY(!w().Label1->isVisible());
     }
 
-    // The raw icon pixels in the resources are the committed PNGs, pixel for
-    // pixel (scripts/render-icons.sh writes both).
-    void symbolWieDieBilddateien()
+    // What the desktop sees of the program: its names and the window icon from the resources.
+    void anwendungEingerichtet()
     {
-        const QIcon symbol = ui::windowIcon();
+        anwendungEinrichten();
+        const QIcon symbol = QApplication::windowIcon();
+        QVERIFY(!symbol.isNull());
         QCOMPARE(symbol.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
-        for (int n : {16, 32, 48, 64}) {
-            const QString png = QFINDTESTDATA(
-                QStringLiteral("../data/icons/hicolor/%1x%1/apps/io.github.flinkblick.Flinkblick.png").arg(n));
-            const QImage soll = QPixmap::fromImage(QImage(png)).toImage();
-            QVERIFY2(!soll.isNull(), qPrintable(png));
-            QCOMPARE(symbol.pixmap(QSize(n, n)).toImage(), soll);
-        }
+        QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("Flinkblick"));
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.flinkblick.Flinkblick"));
     }
 };
 
