@@ -125,6 +125,7 @@ private slots:
 
     void zahlenfelderVerborgenUndVorbereitet()
     {
+        QCOMPARE(w().findChildren<ui::Label*>().size(), 53);  // with Label1, Label2 and Label3
         for (int i = 0; i < 50; ++i) {
             ui::Label* l = w().Zahllbl[static_cast<std::size_t>(i)];
             QCOMPARE(l->index(), i);
@@ -262,7 +263,6 @@ private slots:
     {
         anwendungEinrichten();
         const QIcon symbol = QApplication::windowIcon();
-        QVERIFY(!symbol.isNull());
         QCOMPARE(symbol.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
         QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("Flinkblick"));
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.flinkblick.Flinkblick"));

@@ -155,7 +155,6 @@ void LeistungskurveTest::zahlen()
     QStringList d;
     for (double w : {-0.04, -0.06, 0.05, 2.25, 1234.56, 40.15}) d << kurve::dezimal(w, 1);
     QCOMPARE(d.join(' '), QStringLiteral("0,0 -0,1 0,1 2,3 1234,6 40,2"));
-    QCOMPARE(kurve::dezimal(22.0 + 1.0 / 3, 2), QStringLiteral("22,33"));
     // A sixth run drops the first: ER = 500 / 5, VR = 120 / 100, PU = 80 / 100.
     const auto f = kurve::fuenfRunden({300, 120, 100, 90, 80, 110});
     QVERIFY(f && f->er == 100.0 && f->vr == 1.2 && f->pu == 0.8);
@@ -385,7 +384,6 @@ void LeistungskurveTest::einfacherLauf()
                                 "Fehlversuch); Zahl 48: 1,2 s; "),
              qPrintable(gelesen));
     QVERIFY(gelesen.contains("; Zahl 1: 1,2 s (4 Fehlversuche). Langsamste Zahlen: 50 (3,0 s), "));
-    QVERIFY(!w.Kurve->isVisibleTo(&w));
     QVERIFY(QAccessible::queryAccessibleInterface(w.Kurve)->state().invisible);
 }
 
@@ -425,7 +423,6 @@ void LeistungskurveTest::ausdauerlauf()
                             "Minuten 1 bis 3: 16,7, Minuten 10 bis 12: 3,3 je Minute (-80,0 %). "
                             "Beste Minute (Rahmen): 1. mit 30 Zahlen."));
     QVERIFY(gelesen.value(2).endsWith("Bester Lauf dieser Sitzung (Striche): 60 Zahlen, dieser Lauf 55 weniger."));
-    QVERIFY(!w.Kurve->isVisibleTo(&w));
 }
 
 // With the real boxes on a shown window: the panel lies inside the window,
