@@ -287,7 +287,6 @@ void LeistungskurveTest::ausdauerGemalt()
         // The count, written right of the bar or the mark.
         QVERIFY(tinte(bild.copy(std::max(e, marke) + 6, y - 6, 60, 12)).width() > 5);
     }
-    QVERIFY(bild.pixelColor(marke, mitte(0)) == Weiss || bild.pixelColor(marke - 1, mitte(0)) == Weiss);
     QCOMPARE(bild.pixelColor(marke - 12, mitte(0)), QColor(Qt::black));  // between the bar of 10 and the mark
     // The mean over the bars, the sentences under them.
     QVERIFY(tinte(bild.copy(0, 0, 400, int(t.zeile()))).width() > 100);
@@ -324,7 +323,8 @@ void LeistungskurveTest::einfachGemalt()
     // The bars stand on the axis, as high as their seconds: 2 s are one grid step.
     const auto balken = strecken(bild, achse - 1, Akzent);
     QCOMPARE(balken.size(), std::size_t(10));
-    QVERIFY(strecken(bild, achse + 1, Akzent).empty());
+    QVERIFY(strecken(bild, achse + 1, Akzent).empty() &&
+            balken.back().second < strecken(bild, achse, Weiss).back().second);
     const int sekunden[] = {2, 4, 1, 3, 8, 2, 2, 5, 1, 2}, fehler[] = {0, 2, 0, 0, 1, 0, 0, 5, 0, 0};
     for (std::size_t i = 0; i < 10; ++i) {
         const int x = (balken[i].first + balken[i].second) / 2;
