@@ -65,11 +65,12 @@ void Leistungskurve::anordnen()
     double breit = 0;
     for (const QString& z : zeilen) breit = std::max(breit, fm.horizontalAdvance(z));
     // Inside the window at its load size, and above the message box, which
-    // sits low in the window and never reaches up to the results label's bottom.
+    // sits low in the window, well below the results label.
     const int rechts = std::min(parentWidget()->width(), rechteKante_) - Rand;
     if (daten_.ausdauer) {
         // Right of every line, each bar on its minute's line. The sentences
-        // under the bars may reach a little below the text, never down to the box.
+        // under the bars may reach three quarters of a line below the text,
+        // which leaves the box clear.
         const int links = std::min(text.left() + int(std::ceil(breit)) + 2 * Rand, text.right() + 1);
         const int saetze = text.top() + saetzeOben() + saetzeZeichnen(nullptr, 0, rechts - links + 1);
         const int unten = std::clamp(saetze, text.bottom(), text.bottom() + int(0.75 * zeile_));
