@@ -195,12 +195,12 @@ void Leistungskurve::einfachZeichnen(QPainter& p)
     const double skala = std::ceil(hoechst / st - 1e-6) * st;
     const double jeSekunde = (unten - oben) / skala;
 
-    // The axis is as wide as its widest label, the one at the top.
+    // The axis labels stand in the panel's margin, as wide as the widest, the one at the top.
     std::vector<std::pair<double, QString>> marken;
     for (double s = 0; s <= skala + 1e-9; s += st)
         marken.emplace_back(s, kurve::dezimal(s, st < 1 ? 1 : 0) + QStringLiteral(" s"));
     int achse = 0;
-    for (const auto& m : marken) achse = std::max(achse, fm.horizontalAdvance(m.second) + 6);
+    for (const auto& m : marken) achse = std::max(achse, Rand + fm.horizontalAdvance(m.second) + 6);
     const double feld = double(width() - Rand - achse) / double(zeiten.size());
     const int balken = std::max(2, int(feld * 0.7));
 
@@ -209,7 +209,7 @@ void Leistungskurve::einfachZeichnen(QPainter& p)
         p.setPen(s == 0 ? QColor(Weiss) : Gitter);
         p.drawLine(achse, y, width() - Rand, y);
         p.setPen(Weiss);
-        p.drawText(QRect(0, y - zh / 2, achse - 6, zh), Qt::AlignRight | Qt::AlignVCenter, text);
+        p.drawText(QRect(Rand, y - zh / 2, achse - 6 - Rand, zh), Qt::AlignRight | Qt::AlignVCenter, text);
     }
 
     p.setRenderHint(QPainter::Antialiasing);
