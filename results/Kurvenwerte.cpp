@@ -81,7 +81,7 @@ AnfangEnde anfangGegenEnde(const Minuten& m)
 {
     const std::size_t n = m.size();
     const int anfang = m[0] + m[1] + m[2], ende = m[n - 3] + m[n - 2] + m[n - 1];
-    AnfangEnde r{anfang / 3.0, ende / 3.0, std::nullopt};
+    AnfangEnde r{anfang, ende, std::nullopt};
     // From the sums, in whole numbers: a quotient of the two means misses an exact tie.
     if (anfang > 0) {
         const long long d = 1000LL * std::abs(ende - anfang);
@@ -104,11 +104,19 @@ std::vector<Zahlzeit> zeitenJeZahl(const Laufprotokoll& p)
     return r;
 }
 
-std::vector<Zahlzeit> langsamste(const std::vector<Zahlzeit>& zeiten, std::size_t n)
+Langsamste langsamste(const std::vector<Zahlzeit>& zeiten, std::size_t n)
 {
-    std::vector<Zahlzeit> r = zeiten;
-    std::stable_sort(r.begin(), r.end(), [](const Zahlzeit& a, const Zahlzeit& b) { return a.sekunden > b.sekunden; });
-    if (r.size() > n) r.resize(n);
+    // Ranked by the tenths as printed: hundredths nobody sees decide nothing.
+    const auto zehntel = [](const Zahlzeit& z) { return std::llround(gerundet(z.sekunden, 1) * 10); };
+    Langsamste r{zeiten, 0};
+    std::stable_sort(r.zahlen.begin(), r.zahlen.end(),
+                     [&](const Zahlzeit& a, const Zahlzeit& b) { return zehntel(a) > zehntel(b); });
+    if (r.zahlen.size() > n) {
+        const long long letzte = zehntel(r.zahlen[n - 1]);
+        r.weitere = int(std::count_if(r.zahlen.begin() + std::ptrdiff_t(n), r.zahlen.end(),
+                                      [&](const Zahlzeit& z) { return zehntel(z) == letzte; }));
+        r.zahlen.resize(n);
+    }
     return r;
 }
 
@@ -184,11 +192,12 @@ Kurvendaten ausdauerAuswerten(const Minuten& proMinute, const Laufprotokoll& p, 
     k.ueberschrift = QStringLiteral("Mittel: %1 Zahlen je Minute.").arg(dezimal(mittelJeMinute(proMinute), 1));
     const AnfangEnde ae = anfangGegenEnde(proMinute);
     const int n = int(proMinute.size());
-    QString verlauf = QStringLiteral("Minuten 1 bis 3: %1, Minuten %2 bis %3: %4 je Minute")
-                          .arg(dezimal(ae.anfang, 1))
+    // The sums of the three minutes, whole numbers from which the change follows exactly.
+    QString verlauf = QStringLiteral("Minuten 1 bis 3: %1, Minuten %2 bis %3: %4")
+                          .arg(zahlen(ae.anfang))
                           .arg(n - 2)
                           .arg(n)
-                          .arg(dezimal(ae.ende, 1));
+                          .arg(zahlen(ae.ende));
     if (const auto z = ae.aenderungZehntel)
         verlauf += QStringLiteral(" (%1%2 %)").arg(*z > 0 ? QStringLiteral("+") : QString(), dezimal(*z / 10.0, 1));
     k.saetze << verlauf + QLatin1Char('.');
@@ -223,10 +232,24 @@ Kurvendaten einfachAuswerten(const Laufprotokoll& p, Sitzung& s)
     // Beside the results' "Zeit", which counts the clock's whole-second marks.
     k.ueberschrift = QStringLiteral("Sekunden je Zahl, auf die Zehntelsekunde gemessen");
 
-    QStringList langsam;
-    for (const Zahlzeit& z : langsamste(k.zeiten))
-        langsam << QStringLiteral("%1 (%2 s)").arg(z.zahl).arg(dezimal(z.sekunden, 1));
-    k.saetze << QStringLiteral("Langsamste Zahlen: %1.").arg(langsam.join(QStringLiteral(", ")));
+    const Langsamste l = langsamste(k.zeiten);
+    if (l.zahlen.empty()) {
+        // No hit, nothing to rank.
+    } else if (k.zeiten.size() > 1 && l.weitere == int(k.zeiten.size() - l.zahlen.size()) &&
+               dezimal(l.zahlen.front().sekunden, 1) == dezimal(l.zahlen.back().sekunden, 1)) {
+        // None slower than another: naming five of them would say otherwise.
+        k.saetze << QStringLiteral("Alle %1 Zahlen gleich schnell: je %2 s.")
+                        .arg(k.zeiten.size())
+                        .arg(dezimal(l.zahlen.front().sekunden, 1));
+    } else {
+        QStringList langsam;
+        for (const Zahlzeit& z : l.zahlen)
+            langsam << QStringLiteral("%1 (%2 s)").arg(z.zahl).arg(dezimal(z.sekunden, 1));
+        QString satz = QStringLiteral("Langsamste Zahlen: %1").arg(langsam.join(QStringLiteral(", ")));
+        if (l.weitere > 0)
+            satz += QStringLiteral(" und %1 weitere mit %2 s").arg(l.weitere).arg(dezimal(l.zahlen.back().sekunden, 1));
+        k.saetze << satz + QLatin1Char('.');
+    }
 
     if (const auto best = s.bestzeit(p.modus, p.mischen)) {
         // Compared exactly as printed, in tenths of a second.

@@ -64,8 +64,8 @@ double mittelJeMinute(const Minuten& m);
 std::vector<int> besteMinuten(const Minuten& m);
 
 struct AnfangEnde {
-    double anfang;  // mean of the first three minutes
-    double ende;    // mean of the last three
+    int anfang;  // found in the first three minutes
+    int ende;    // found in the last three
     // The change from the start to the end in tenths of a percent, rounded half
     // away from zero; none when the start was 0.
     std::optional<int> aenderungZehntel;
@@ -79,8 +79,13 @@ struct Zahlzeit {
 };
 // The recorded hits in the order sought, each with its seconds and misses.
 std::vector<Zahlzeit> zeitenJeZahl(const Laufprotokoll& p);
-// The `n` slowest, slowest first; equal times in the order sought.
-std::vector<Zahlzeit> langsamste(const std::vector<Zahlzeit>& zeiten, std::size_t n = 5);
+// The `n` slowest by their printed tenths, slowest first, equal printed times
+// in the order sought; and how many more share the last one's printed time.
+struct Langsamste {
+    std::vector<Zahlzeit> zahlen;
+    int weitere;
+};
+Langsamste langsamste(const std::vector<Zahlzeit>& zeiten, std::size_t n = 5);
 // Seconds from the start to the last hit.
 double laufzeit(const Laufprotokoll& p);
 

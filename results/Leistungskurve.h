@@ -1,10 +1,12 @@
 #pragma once
 // The panel beside the results text: the work curve of an endurance run or
-// the seconds per number of a simple run. One widget drawn with QPainter and
-// no children; a screen reader gets every figure from its description.
+// the seconds per number of a simple run. One widget with no children; it
+// paints the items its layout (results/Kurvenlayout.h) lists, and a screen
+// reader gets every figure from its description.
 #include <QLabel>
 #include <QWidget>
 
+#include "results/Kurvenlayout.h"
 #include "results/Kurvenwerte.h"
 
 class Leistungskurve : public QWidget {
@@ -16,22 +18,19 @@ public:
 
     // Takes a run's figures.
     void setzen(kurve::Kurvendaten daten);
+    // What is drawn, laid out for the panel's present size.
+    const kurve::Anordnung& anordnung() const { return anordnung_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void anordnen();
-    void ausdauerZeichnen(QPainter& p);
-    void einfachZeichnen(QPainter& p);
-    // Draws the sentences from `oben` down, wrapped to `breite`, or only
-    // measures them when `p` is null; returns the height they take.
-    int saetzeZeichnen(QPainter* p, int oben, int breite) const;
-    // Where an endurance run's sentences begin.
-    int saetzeOben() const;
 
     kurve::Kurvendaten daten_;
+    kurve::Anordnung anordnung_;
     const QLabel& ergebnis_;
     int rechteKante_;
     double zeile_ = 0;
