@@ -200,28 +200,28 @@ Anordnung einfach(const Kurvendaten& d, QSizeF g, const QFont& schrift)
     const double fehlerRaum =
         fehlerHoechst > 3 && fehlerZahlen ? 3 + (quer ? fmFehler.height() : fmFehler.horizontalAdvance(breitest)) : 0;
 
-    // Title, then the legend beside it or on a line of its own.
-    const QFont fett = inGroesse(schrift, schrift.pointSizeF(), true);
+    // The title, then the legend of the chart beside it or on a line of its own.
     const Block titel = satzblock({{Art::Ueberschrift, d.ueberschrift}}, 0, schrift, breite, 0, g.height());
     anhaengen(a, titel.zeilen);
-    double kopf = titel.hoehe;
     const QString legende = fehlerZahlen ? QStringLiteral("Fehlversuch (ab 4 als Zahl)")
                                          : QStringLiteral("Fehlversuch (höchstens 3 gezeigt)");
     const double lb = fm.horizontalAdvance(legende) + 12;
-    if (lb <= breite) {
-        const bool daneben = !titel.zeilen.empty() && titel.zeilen.back().rect.right() + 16 + lb <= g.width() - Rand;
-        const double y = daneben ? titel.zeilen.back().rect.center().y() - fm.height() / 2 : kopf;
+    const bool daneben = !titel.zeilen.empty() && titel.zeilen.back().rect.right() + 16 + lb <= g.width() - Rand;
+    const double kopf = titel.hoehe + (daneben ? 0 : fm.lineSpacing());
+
+    // The chart only where each bar's slot holds its dots, the legend has its
+    // line and the bars are more than a few pixels high; the sentences at the
+    // bottom leave it that room.
+    const double oben = kopf + 6 + std::max(Punktraum, fehlerRaum);
+    const double kurveMin = 4 * fm.height() + fm.height() + 6;
+    const bool kurve = !zeiten.empty() && feld >= 7 && lb <= breite && g.height() - oben >= kurveMin;
+    const double satzRaum = kurve ? g.height() - oben - kurveMin : g.height() - titel.hoehe - 6;
+    if (kurve) {
+        const double y = daneben ? titel.zeilen.back().rect.center().y() - fm.height() / 2 : titel.hoehe;
         const Element l = text(Art::Legende, legende, schrift, {g.width() - Rand - lb + 12, y});
         a.elemente.push_back(l);
         a.elemente.push_back({Art::Legendenpunkt, QRectF(l.rect.left() - 11, l.rect.center().y() - 3, 6, 6), {}, {}});
-        if (!daneben) kopf += fm.lineSpacing();
     }
-
-    // The sentences at the bottom, leaving the chart room enough to be read.
-    const double oben = kopf + 6 + std::max(Punktraum, fehlerRaum);
-    const double kurveMin = 4 * fm.height() + fm.height() + 6;
-    const bool kurve = !zeiten.empty() && feld >= 3 && g.height() - oben >= kurveMin;
-    const double satzRaum = kurve ? g.height() - oben - kurveMin : g.height() - kopf - 6;
     Block saetze = satzblock(saetzeVon(d, false), 0, schrift, breite, 0, satzRaum);
     for (Element& e : saetze.zeilen) e.rect.translate(0, g.height() - saetze.hoehe);
     anhaengen(a, saetze.zeilen);

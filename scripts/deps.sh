@@ -11,8 +11,9 @@ mapfile -t font_pkgs < <(awk -F'\t' '!/^#/ && NF >= 3 && !seen[$3]++ { print $3 
 [[ ${#font_pkgs[@]} -gt 0 ]] || { echo "data/schriften.tsv names no font packages" >&2; exit 1; }
 font_pkgs+=(fontconfig)
 # diffoscope-minimal shows how two package builds differ, faketime dates the second a
-# day later; devscripts has hardening-check.
-test_pkgs=(clang-format xvfb xauth libbenchmark-dev valgrind gcovr imagemagick x11-utils dpkg-dev file desktop-file-utils appstream
+# day later; devscripts has hardening-check; librapidcheck-dev generates the runs
+# the Leistungskurve's layout rules are checked on.
+test_pkgs=(clang-format xvfb xauth libbenchmark-dev librapidcheck-dev valgrind gcovr imagemagick x11-utils dpkg-dev file desktop-file-utils appstream
            lintian man-db locales diffoscope-minimal faketime devscripts)
 
 wanted=("${build_pkgs[@]}" "${font_pkgs[@]}")
