@@ -106,8 +106,9 @@ signals:
     // What happens in a run, for whoever listens: the Leistungskurve does.
     // A run started from the start menu, with the clock reading it counts from.
     void laufBegonnen(const QString& modus, bool ausdauer, bool mischen, qint64 startNs);
-    // The player found `zahl`; the time-up hit of the endurance clock is none.
-    void getroffen(int zahl, qint64 monoNs);
+    // The player found `zahl` in cell `feld` of the board (board::feldVon);
+    // the time-up hit of the endurance clock is none.
+    void getroffen(int zahl, qint64 monoNs, int feld);
     // A wrong click while `gesucht` was sought.
     void verfehlt(int gesucht);
 

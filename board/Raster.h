@@ -1,6 +1,7 @@
 #pragma once
 // Grid placement: the build frame both board builders share. The 50 labels are
 // spread over 10 columns × 5 rows in random order, one label per cell.
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -30,6 +31,17 @@ inline int slotAus(float r)
 {
     const int s = static_cast<int>(std::floor(static_cast<double>(r) * Felder));
     return s < 0 ? 0 : s >= Felder ? Felder - 1 : s;
+}
+
+// The cell label `l` stands in, row by row from the top left: the inverse of
+// the placement below, from the label's own position and size, which one
+// build sets together, whatever size the window has had since.
+inline int feldVon(const ui::Label& l)
+{
+    if (l.widthTwips() <= 0 || l.heightTwips() <= 0) return 0;  // never built
+    const long spalte = std::lround(l.left() / l.widthTwips()) - 1;
+    const long zeile = std::lround(l.top() / l.heightTwips() - 0.5);
+    return int(std::clamp(zeile, 0L, long(Zeilen - 1)) * Spalten + std::clamp(spalte, 0L, long(Spalten - 1)));
 }
 
 // Runs the frame; `stil(label, i)` performs the style steps of label i

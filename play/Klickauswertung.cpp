@@ -1,6 +1,7 @@
 // Click judgement: every click on a number label, and the time-up hit of the
 // endurance clock.
 #include "app/Flinkblick.h"
+#include "board/Raster.h"
 #include "play/Modi.h"
 #include "ui/Units.h"
 
@@ -8,6 +9,8 @@ void Flinkblick::Zahllbl_Click(int Index)
 {
     const int gesucht = GesuchteZahl();
     if (gesucht == Index + 1) {
+        // Where the number stood when it was found, before a reshuffle moves it.
+        const int feld = board::feldVon(*Zahllbl[std::size_t(Index)]);
         if (ImmerNeuMischen != ui::False) {
             // Any other name, such as the empty one of the time-up, rebuilds nothing.
             if (const Spielmodus* m = modusNamens(Modus)) Aufbauen(*m);
@@ -25,7 +28,7 @@ void Flinkblick::Zahllbl_Click(int Index)
             jetztNs = d_.uhr.MonoNs();
         }
         // The endurance clock empties Modus for its time-up hit, which is no hit of the player.
-        if (!Modus.isEmpty()) emit getroffen(gesucht, jetztNs);
+        if (!Modus.isEmpty()) emit getroffen(gesucht, jetztNs, feld);
     } else {
         fehlermeldungOffen_ = true;
         MeldungZeigen(QStringLiteral("Gesuchte Zahl = ") + QString::number(gesucht));

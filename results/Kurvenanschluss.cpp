@@ -11,8 +11,8 @@ Kurvenanschluss::Kurvenanschluss(Flinkblick& fenster, Leistungskurve& kurve) : Q
             [this](const QString& modus, bool ausdauer, bool mischen, qint64 startNs) {
                 lauf_ = {modus, ausdauer, mischen, startNs, {}, {}};
             });
-    connect(&fenster, &Flinkblick::getroffen, this, [this](int zahl, qint64 monoNs) {
-        lauf_.treffer.push_back({zahl, monoNs});
+    connect(&fenster, &Flinkblick::getroffen, this, [this](int zahl, qint64 monoNs, int feld) {
+        lauf_.treffer.push_back({zahl, monoNs, feld});
     });
     connect(&fenster, &Flinkblick::verfehlt, this, [this](int gesucht) { lauf_.fehlversuche.push_back(gesucht); });
 }

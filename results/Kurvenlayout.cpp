@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace kurve {
@@ -104,6 +105,65 @@ double schritt(double hoechstwert)
         if (hoechstwert / s > 5) s = naechster;
     // Beyond 50 minutes on one number: whole ten-minute steps.
     return hoechstwert > 3000 ? std::ceil(hoechstwert / 3000.0) * 600.0 : s;
+}
+
+// The map of the board: a cell for each of the board's, in the board's
+// proportions (a cell is a twelfth of the window wide and a sixth high), and
+// under it the scale from the fastest printed cell to the slowest.
+struct Karte {
+    QFont schrift;
+    double zelleB = 11, zelleH = 18;
+    QString schnell, langsam;
+    double breite = 0, hoehe = 0;
+    long long min = 0, max = 0;  // in printed tenths
+};
+Karte karteMessen(const std::vector<double>& felder, const QFont& schrift)
+{
+    Karte k;
+    k.schrift = schrift;
+    k.min = LLONG_MAX, k.max = -1;
+    for (double s : felder)
+        if (s >= 0) {
+            const long long t = std::llround(gerundet(s, 1) * 10);
+            k.min = std::min(k.min, t), k.max = std::max(k.max, t);
+        }
+    if (k.max < 0) return k;
+    k.schnell = dezimal(double(k.min) / 10, 1) + QStringLiteral(" s");
+    k.langsam = dezimal(double(k.max) / 10, 1) + QStringLiteral(" s");
+    const QFontMetricsF fm(schrift);
+    const double skala = fm.horizontalAdvance(k.schnell) + 4 + 24 + 4 + fm.horizontalAdvance(k.langsam);
+    k.breite = std::max(KartenSpalten * k.zelleB, skala);
+    k.hoehe = KartenZeilen * k.zelleH + 4 + fm.height();
+    return k;
+}
+
+void karteLegen(Anordnung& a, const Karte& k, const std::vector<double>& felder, QPointF ecke)
+{
+    const QFontMetricsF fm(k.schrift);
+    const double links = ecke.x() + k.breite - KartenSpalten * k.zelleB;
+    for (int i = 0; i < int(felder.size()); ++i) {
+        const QRectF zelle(links + (i % KartenSpalten) * k.zelleB, ecke.y() + (i / KartenSpalten) * k.zelleH,
+                           k.zelleB - 1, k.zelleH - 1);
+        Element e{Art::Feld, zelle, {}, {}, i, -1};
+        if (felder[std::size_t(i)] >= 0) {
+            // The shade follows the printed seconds: cells printed alike look alike.
+            const long long t = std::llround(gerundet(felder[std::size_t(i)], 1) * 10);
+            e.wert = double(t) / 10;
+            e.anteil = k.max > k.min ? double(t - k.min) / double(k.max - k.min) : 1.0;
+        }
+        a.elemente.push_back(e);
+    }
+    const double y = ecke.y() + KartenZeilen * k.zelleH + 3;
+    Element schnell =
+        text(Art::Skalenzahl, k.schnell, k.schrift,
+             {ecke.x() + k.breite - fm.horizontalAdvance(k.langsam) - 32 - fm.horizontalAdvance(k.schnell), y});
+    schnell.wert = double(k.min) / 10;
+    Element langsam =
+        text(Art::Skalenzahl, k.langsam, k.schrift, {ecke.x() + k.breite - fm.horizontalAdvance(k.langsam), y});
+    langsam.wert = double(k.max) / 10;
+    a.elemente.push_back(schnell);
+    a.elemente.push_back({Art::Skala, QRectF(schnell.rect.right() + 4, y + fm.height() / 2 - 3, 24, 6), {}, {}});
+    a.elemente.push_back(langsam);
 }
 
 // The heading and each minute on a line of the results text, a bar each,
@@ -222,12 +282,18 @@ Anordnung einfach(const Kurvendaten& d, QSizeF g, const QFont& schrift)
         a.elemente.push_back(l);
         a.elemente.push_back({Art::Legendenpunkt, QRectF(l.rect.left() - 11, l.rect.center().y() - 3, 6, 6), {}, {}});
     }
-    Block saetze = satzblock(saetzeVon(d, false), 0, schrift, breite, 0, satzRaum);
-    for (Element& e : saetze.zeilen) e.rect.translate(0, g.height() - saetze.hoehe);
+    // The map of the board right of the sentences, where they keep a readable width.
+    const Karte karte = karteMessen(d.felder, schrift);
+    const bool mitKarte = !d.felder.empty() && breite - karte.breite - 12 >= 200 && karte.hoehe <= satzRaum;
+    Block saetze =
+        satzblock(saetzeVon(d, false), 0, schrift, mitKarte ? breite - karte.breite - 12 : breite, 0, satzRaum);
+    const double block = mitKarte ? std::max(saetze.hoehe, karte.hoehe) : saetze.hoehe;
+    for (Element& e : saetze.zeilen) e.rect.translate(0, g.height() - block);
     anhaengen(a, saetze.zeilen);
+    if (mitKarte) karteLegen(a, karte, d.felder, {g.width() - Rand - karte.breite, g.height() - block});
     if (!kurve) return a;
 
-    const double unten = std::floor(g.height() - saetze.hoehe - fm.height() - 6);  // the axis
+    const double unten = std::floor(g.height() - block - fm.height() - 6);  // the axis
     const double jeSekunde = (unten - oben) / skala;
     // Labels at least a line apart: with little height only every k-th.
     const double linienAbstand = st * jeSekunde;

@@ -18,6 +18,11 @@
 //     framed minutes are the best ones; a mark stands at its value, and a
 //     minute in which the best run found nothing gets none; each miss is a
 //     dot, from four up a figure where the slot holds one.
+//  5. A simple run's map of the board has a cell for each of the board's, in
+//     its rows and columns; a cell's shade orders like its printed seconds,
+//     from the fastest (0) to the slowest (1), and a cell nothing was found
+//     in is drawn empty. It stands beside the sentences where they keep a
+//     readable width, and not at all where they would not.
 #include <QFont>
 #include <QRectF>
 #include <QSizeF>
@@ -42,6 +47,9 @@ enum class Art {
     Gitter,         // a grid line; wert: its seconds
     Achsenzahl,     // an axis label; wert: its seconds
     Satz,           // one line of a sentence; zu: the sentence's place in Kurvendaten::saetze
+    Feld,           // a cell of the board's map; zu: the cell, row by row; wert: its printed seconds, -1: empty
+    Skala,          // the map's scale from fast to slow
+    Skalenzahl,     // the seconds at either end of it; wert: those seconds
 };
 
 struct Element {
@@ -53,6 +61,7 @@ struct Element {
     double wert = 0;
     bool gedreht = false;  // written upwards; rect is the turned text's box
     bool fett = false;     // an endurance run's best minute's count
+    double anteil = 0;     // a map cell's shade, 0 the fastest printed, 1 the slowest
 
     bool istText() const;
 };

@@ -31,6 +31,52 @@ QString aufzaehlung(const std::vector<int>& minuten)
     return teile.isEmpty() ? letzte : teile.join(QStringLiteral(", ")) + QStringLiteral(" und ") + letzte;
 }
 
+// " (+19,4 %)", or nothing.
+QString prozent(std::optional<int> zehntel)
+{
+    if (!zehntel) return {};
+    return QStringLiteral(" (%1%2 %)").arg(*zehntel > 0 ? QStringLiteral("+") : QString(), dezimal(*zehntel / 10.0, 1));
+}
+
+// Where on the board the eye lingered: the halves, as printed and compared
+// as printed, and the slowest cell, the first in reading order of those
+// printed alike.
+QString feldSatz(const std::vector<Zahlzeit>& zeiten, const std::vector<double>& felder)
+{
+    double summe[4] = {}, anzahl[4] = {};  // links, rechts, oben, unten
+    for (const Zahlzeit& z : zeiten) {
+        if (z.feld < 0) continue;
+        const int spalte = z.feld % KartenSpalten, zeile = z.feld / KartenSpalten;
+        const int seite = spalte < KartenSpalten / 2 ? 0 : 1;
+        summe[seite] += z.sekunden, anzahl[seite] += 1;
+        if (zeile != KartenZeilen / 2) summe[zeile < KartenZeilen / 2 ? 2 : 3] += z.sekunden;
+        if (zeile != KartenZeilen / 2) anzahl[zeile < KartenZeilen / 2 ? 2 : 3] += 1;
+    }
+    const auto zehntel = [&](int i) {
+        return anzahl[i] > 0 ? std::optional(std::llround(gerundet(summe[i] / anzahl[i], 1) * 10)) : std::nullopt;
+    };
+    const auto text = [&](int i) {
+        const auto z = zehntel(i);
+        return z ? dezimal(double(*z) / 10, 1) + QStringLiteral(" s") : QStringLiteral("–");
+    };
+    const auto l = zehntel(0), r = zehntel(1);
+    QString satz = QStringLiteral("Links %1 je Zahl, rechts %2%3; oben %4, unten %5.")
+                       .arg(text(0), text(1), l && r ? prozent(aenderungZehntel(*l, *r)) : QString(), text(2), text(3));
+    long long hoechst = -1;
+    int erstes = -1, gleich = 0;
+    for (std::size_t i = 0; i < felder.size(); ++i) {
+        if (felder[i] < 0) continue;
+        const long long t = std::llround(gerundet(felder[i], 1) * 10);
+        if (t > hoechst) hoechst = t, erstes = int(i), gleich = 0;
+        else if (t == hoechst) ++gleich;
+    }
+    satz += QStringLiteral(" Langsamstes Feld: Zeile %1, Spalte %2, %3 s")
+                .arg(erstes / KartenSpalten + 1)
+                .arg(erstes % KartenSpalten + 1)
+                .arg(dezimal(double(hoechst) / 10, 1));
+    return satz + (gleich > 0 ? QStringLiteral(", ebenso %1 weitere.").arg(gleich) : QStringLiteral("."));
+}
+
 }  // namespace
 
 std::optional<double> Sitzung::bestzeit(const QString& modus, bool mischen) const
@@ -81,14 +127,32 @@ AnfangEnde anfangGegenEnde(const Minuten& m)
 {
     const std::size_t n = m.size();
     const int anfang = m[0] + m[1] + m[2], ende = m[n - 3] + m[n - 2] + m[n - 1];
-    AnfangEnde r{anfang, ende, std::nullopt};
-    // From the sums, in whole numbers: a quotient of the two means misses an exact tie.
-    if (anfang > 0) {
-        const long long d = 1000LL * std::abs(ende - anfang);
-        const int zehntel = int((2 * d + anfang) / (2LL * anfang));
-        r.aenderungZehntel = ende < anfang ? -zehntel : zehntel;
-    }
-    return r;
+    return {anfang, ende, aenderungZehntel(anfang, ende)};
+}
+
+std::optional<int> aenderungZehntel(long long von, long long nach)
+{
+    // In whole numbers: a quotient of two means misses an exact tie.
+    if (von <= 0) return std::nullopt;
+    const long long d = 1000LL * std::llabs(nach - von);
+    const int zehntel = int((2 * d + von) / (2 * von));
+    return nach < von ? -zehntel : zehntel;
+}
+
+std::vector<double> sekundenJeFeld(const std::vector<Zahlzeit>& zeiten)
+{
+    constexpr int felder = KartenSpalten * KartenZeilen;
+    std::vector<double> summe(felder, 0.0), anzahl(felder, 0.0);
+    bool bekannt = false;
+    for (const Zahlzeit& z : zeiten)
+        if (z.feld >= 0 && z.feld < felder) {
+            summe[std::size_t(z.feld)] += z.sekunden;
+            anzahl[std::size_t(z.feld)] += 1;
+            bekannt = true;
+        }
+    if (!bekannt) return {};
+    for (std::size_t i = 0; i < summe.size(); ++i) summe[i] = anzahl[i] > 0 ? summe[i] / anzahl[i] : -1;
+    return summe;
 }
 
 std::vector<Zahlzeit> zeitenJeZahl(const Laufprotokoll& p)
@@ -98,7 +162,7 @@ std::vector<Zahlzeit> zeitenJeZahl(const Laufprotokoll& p)
     std::int64_t vorher = p.startNs;
     for (const Treffer& t : p.treffer) {
         const int fehler = int(std::count(p.fehlversuche.begin(), p.fehlversuche.end(), t.zahl));
-        r.push_back({t.zahl, double(t.monoNs - vorher) / NsJeSekunde, fehler});
+        r.push_back({t.zahl, double(t.monoNs - vorher) / NsJeSekunde, fehler, t.feld});
         vorher = t.monoNs;
     }
     return r;
@@ -178,6 +242,18 @@ QString Kurvendaten::beschreibung() const
                      .arg(besterUeberboten ? QStringLiteral("Bisher bester") : QStringLiteral("Bester"),
                           marken.join(QStringLiteral(", ")));
     }
+    if (!felder.empty()) {
+        QStringList zeilen;
+        for (int z = 0; z < KartenZeilen; ++z) {
+            QStringList feld;
+            for (int s = 0; s < KartenSpalten; ++s) {
+                const double w = felder[std::size_t(z * KartenSpalten + s)];
+                feld << (w < 0 ? QStringLiteral("–") : dezimal(w, 1));
+            }
+            zeilen << QStringLiteral("Zeile %1: %2").arg(z + 1).arg(feld.join(QStringLiteral("; ")));
+        }
+        teile << QStringLiteral("Sekunden je Feld, %1.").arg(zeilen.join(QStringLiteral(". ")));
+    }
     if (ausdauer) teile << ueberschrift;
     return (teile + saetze).join(QLatin1Char(' '));
 }
@@ -198,8 +274,7 @@ Kurvendaten ausdauerAuswerten(const Minuten& proMinute, const Laufprotokoll& p, 
                           .arg(n - 2)
                           .arg(n)
                           .arg(zahlen(ae.ende));
-    if (const auto z = ae.aenderungZehntel)
-        verlauf += QStringLiteral(" (%1%2 %)").arg(*z > 0 ? QStringLiteral("+") : QString(), dezimal(*z / 10.0, 1));
+    verlauf += prozent(ae.aenderungZehntel);
     k.saetze << verlauf + QLatin1Char('.');
     k.besteMinuten = besteMinuten(proMinute);
     if (!k.besteMinuten.empty())
@@ -250,6 +325,8 @@ Kurvendaten einfachAuswerten(const Laufprotokoll& p, Sitzung& s)
             satz += QStringLiteral(" und %1 weitere mit %2 s").arg(l.weitere).arg(dezimal(l.zahlen.back().sekunden, 1));
         k.saetze << satz + QLatin1Char('.');
     }
+    k.felder = sekundenJeFeld(k.zeiten);
+    if (!k.felder.empty()) k.saetze << feldSatz(k.zeiten, k.felder);
 
     if (const auto best = s.bestzeit(p.modus, p.mischen)) {
         // Compared exactly as printed, in tenths of a second.

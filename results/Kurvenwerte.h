@@ -20,6 +20,7 @@ using Minuten = std::array<int, ausdauer::Minuten>;
 struct Treffer {
     int zahl;
     std::int64_t monoNs;
+    int feld = -1;  // the board's cell it stood in, row by row; -1: not known
 };
 
 // What the window told of one run: its kind, noted when it starts (the
@@ -63,6 +64,10 @@ double mittelJeMinute(const Minuten& m);
 // The indices of the minutes with the most finds; none when no minute found anything.
 std::vector<int> besteMinuten(const Minuten& m);
 
+// The change from `von` to `nach` in tenths of a percent, worked out in whole
+// numbers and rounded half away from zero; none when `von` is 0.
+std::optional<int> aenderungZehntel(long long von, long long nach);
+
 struct AnfangEnde {
     int anfang;  // found in the first three minutes
     int ende;    // found in the last three
@@ -76,6 +81,7 @@ struct Zahlzeit {
     int zahl;
     double sekunden;  // from the previous hit, the first from the start
     int fehlversuche;
+    int feld = -1;
 };
 // The recorded hits in the order sought, each with its seconds and misses.
 std::vector<Zahlzeit> zeitenJeZahl(const Laufprotokoll& p);
@@ -86,6 +92,12 @@ struct Langsamste {
     int weitere;
 };
 Langsamste langsamste(const std::vector<Zahlzeit>& zeiten, std::size_t n = 5);
+// The board's cells, row by row from the top left, as the builders lay them out.
+inline constexpr int KartenSpalten = 10, KartenZeilen = 5;
+// The mean seconds of the numbers found in each cell, -1 where none was;
+// empty when no hit's cell is known.
+std::vector<double> sekundenJeFeld(const std::vector<Zahlzeit>& zeiten);
+
 // Seconds from the start to the last hit.
 double laufzeit(const Laufprotokoll& p);
 
@@ -112,6 +124,8 @@ struct Kurvendaten {
     std::optional<Minuten> bester;
     bool besterUeberboten = false;  // this run found more than `bester`
     std::vector<Zahlzeit> zeiten;
+    // A simple run's map of the board: sekundenJeFeld().
+    std::vector<double> felder;
     // The line over the bars: an endurance run's mean, a simple run's title.
     QString ueberschrift;
     // The sentences under the bars.

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTest>
+#include <climits>
 #include <map>
 #include <numeric>
 #include <set>
@@ -33,6 +34,7 @@ struct Lauf {
     Minuten minuten{};
     std::vector<std::int64_t> ns;
     std::vector<int> fehler;
+    std::vector<int> feld;  // the board's cell each number stood in
 
     bool gleicheArt(const Lauf& l) const { return l.modus == modus && l.mischen == mischen && l.ausdauer == ausdauer; }
     int gesamt() const { return std::accumulate(minuten.begin(), minuten.end(), 0); }
@@ -47,14 +49,15 @@ struct Fall {
     int breite = 800, hoehe = 640, fehlversuche = 0;
 };
 
-// A simple run's numbers as "seconds/misses", the misses only where there are any.
+// A simple run's numbers as "seconds@cell/misses", the misses only where there are any.
 std::ostream& operator<<(std::ostream& os, const Fall& f)
 {
     const auto zeigen = [&](const char* wann, const Lauf& l) {
         os << wann << (l.ausdauer ? "Ausdauer " : "Einfach ") << Modi[l.modus] << (l.mischen ? " gemischt:" : ":");
         for (int i = 0; i < 12 && l.ausdauer; ++i) os << ' ' << l.minuten[std::size_t(i)];
         for (std::size_t i = 0; i < l.ns.size(); ++i)
-            os << ' ' << double(l.ns[i]) / 1e9 << (l.fehler[i] ? "/" + std::to_string(l.fehler[i]) : "");
+            os << ' ' << double(l.ns[i]) / 1e9 << '@' << l.feld[i]
+               << (l.fehler[i] ? "/" + std::to_string(l.fehler[i]) : "");
     };
     os.precision(13);
     os << "Fenster " << f.breite << "x" << f.hoehe << ", Fehlversuche " << f.fehlversuche;
@@ -94,7 +97,9 @@ Gen<std::int64_t> sekunden()
 Gen<Lauf> lauf(int modus, bool mischen, bool ausdauer)
 {
     return gen::exec([=] {
-        Lauf l{modus, mischen, ausdauer, {}, {}, {}};
+        Lauf l{modus, mischen, ausdauer, {}, {}, {}, {}};
+        std::vector<int> frei(50);  // a board not reshuffled holds each number in a cell of its own
+        std::iota(frei.begin(), frei.end(), 0);
         if (ausdauer) return l.minuten = *minuten(), l;
         const auto vorrat = *gen::container<std::vector<std::int64_t>>(3, sekunden());
         const std::size_t viele = *gen::inRange(0, 3);  // misses: none, a few, some many
@@ -108,6 +113,9 @@ Gen<Lauf> lauf(int modus, bool mischen, bool ausdauer)
             const std::int64_t t = *gen::elementOf(vorrat), neben = t + *gen::inRange(-60, 61) * 1'000'000;
             l.ns.push_back(wie == 2 ? *sekunden() : wie == 1 ? std::max<std::int64_t>(10'000'000, neben) : t);
             l.fehler.push_back(viele ? *fehler : 0);
+            const auto k = frei.begin() + *gen::inRange(0, int(frei.size()));
+            l.feld.push_back(mischen ? *gen::inRange(0, 50) : *k);
+            frei.erase(k);
         }
         return l;
     });
@@ -141,7 +149,7 @@ kurve::Kurvendaten auswerten(const Lauf& l, kurve::Sitzung& s)
     std::int64_t t = p.startNs;
     for (std::size_t i = 0; i < l.ns.size(); ++i) {
         p.fehlversuche.insert(p.fehlversuche.end(), std::size_t(l.fehler[i]), l.zahl(i));
-        p.treffer.push_back({l.zahl(i), t += l.ns[i]});
+        p.treffer.push_back({l.zahl(i), t += l.ns[i], l.feld[i]});
     }
     return l.ausdauer ? kurve::ausdauerAuswerten(l.minuten, p, s) : kurve::einfachAuswerten(p, s);
 }
@@ -181,9 +189,9 @@ QString teil(const T& x)
     } else if constexpr (!std::is_same_v<T, Element>) {
         return QString(x);
     } else {
-        static const char* const namen[] = {"Ueberschrift", "Legende",    "Legendenpunkt", "Balken", "Rahmen",
-                                            "Marke",        "Punkt",      "Zahl",          "Nummer", "Achse",
-                                            "Gitter",       "Achsenzahl", "Satz"};
+        static const char* const namen[] = {
+            "Ueberschrift", "Legende", "Legendenpunkt", "Balken",     "Rahmen", "Marke", "Punkt", "Zahl",
+            "Nummer",       "Achse",   "Gitter",        "Achsenzahl", "Satz",   "Feld",  "Skala", "Skalenzahl"};
         const QRectF& r = x.rect;
         return QStringLiteral("[%1 %2 \"%3\" %4,%5 %6x%7]")
             .arg(namen[int(x.art)], QString::number(x.zu), x.text, QString::number(r.x()), QString::number(r.y()),
@@ -205,9 +213,12 @@ template <typename... T>
 
 const auto istText = [](Art a) {
     return a == Art::Ueberschrift || a == Art::Legende || a == Art::Zahl || a == Art::Nummer || a == Art::Achsenzahl ||
-           a == Art::Satz;
+           a == Art::Satz || a == Art::Skalenzahl;
 };
-const auto istFigur = [](Art a) { return a == Art::Balken || a == Art::Rahmen || a == Art::Marke || a == Art::Punkt; };
+const auto istFigur = [](Art a) {
+    return a == Art::Balken || a == Art::Rahmen || a == Art::Marke || a == Art::Punkt || a == Art::Feld ||
+           a == Art::Skala;
+};
 const auto ueberlappen = [](const QRectF& a, const QRectF& b) {
     const QRectF s = a.normalized() & b.normalized();
     return s.width() > 1e-6 && s.height() > 1e-6;
@@ -219,6 +230,13 @@ const auto dezimal = [](long long e, int stellen = 1) {
     return QStringLiteral("%1,%2").arg(e / t).arg(e % t, stellen, 10, QLatin1Char('0'));
 };
 const auto zahlen = [](long long n) { return n == 1 ? QStringLiteral("1 Zahl") : QStringLiteral("%1 Zahlen").arg(n); };
+// The figure printed for zaehler / nenner: the game divides in floating point, so on an exact half
+// the one shown may be either neighbour; otherwise it is the rounded one.
+long long gedruckt(const QString& gezeigt, long long zaehler, long long nenner)
+{
+    const long long g = QString(gezeigt).remove(',').toLongLong();
+    return !gezeigt.isEmpty() && std::llabs(g * nenner - zaehler) * 2 <= nenner ? g : gerundet(zaehler, nenner);
+}
 
 // The earlier run of the kind with the highest total, the first on a tie; one that found nothing is none.
 const Lauf* besterFrueher(const Fall& f)
@@ -321,7 +339,63 @@ QStringList ausdauerSaetze(const Fall& f, const kurve::Kurvendaten& d)
     return s;
 }
 
-QStringList einfacheSaetze(const Fall& f, const QStringList& gezeigt)
+// Each cell's printed seconds in tenths, -1 where nothing was found, as the description reads
+// them; each within half a tenth of the cell's mean.
+std::vector<long long> zellen(const Lauf& l, const QString& beschreibung)
+{
+    std::vector<std::int64_t> summe(50), anzahl(50);
+    for (std::size_t i = 0; i < l.ns.size(); ++i)
+        summe[std::size_t(l.feld[i])] += l.ns[i], ++anzahl[std::size_t(l.feld[i])];
+    const auto m =
+        QRegularExpression(QStringLiteral("Sekunden je Feld, Zeile 1: (.*)\\. Zeile 2: (.*)\\. Zeile 3: (.*)\\. "
+                                          "Zeile 4: (.*)\\. Zeile 5: (.*?)\\. "))
+            .match(beschreibung);
+    QStringList gezeigt;
+    for (int z = 1; z <= 5; ++z) gezeigt << m.captured(z).split(QStringLiteral("; "));
+    REGEL(4, gezeigt.size() == 50, "keine Karte in", beschreibung);
+    std::vector<long long> r;
+    for (std::size_t i = 0; i < 50; ++i) {
+        r.push_back(anzahl[i] ? gedruckt(gezeigt[int(i)], summe[i], anzahl[i] * Zehntel) : -1);
+        REGEL(4, gezeigt[int(i)] == (r[i] < 0 ? QStringLiteral("–") : dezimal(r[i])), "Feld", int(i), gezeigt[int(i)]);
+    }
+    return r;
+}
+
+// The map's sentence: each half within half a tenth of its mean ("–" where nothing was found),
+// the change from left to right from the printed halves, the slowest printed cell, the first in
+// reading order.
+QString feldSatz(const Lauf& l, const std::vector<long long>& zelle, const QString& gezeigt)
+{
+    std::int64_t summe[4] = {}, anzahl[4] = {};  // left, right, top, bottom
+    for (std::size_t i = 0; i < l.ns.size(); ++i)
+        for (int h : {l.feld[i] % 10 < 5 ? 0 : 1, l.feld[i] < 20 ? 2 : l.feld[i] >= 30 ? 3 : -1})
+            if (h >= 0) summe[h] += l.ns[i], ++anzahl[h];
+    const auto m =
+        QRegularExpression(QStringLiteral("^Links (.*) je Zahl, rechts (.*?)(?: \\(.*\\))?; oben (.*), unten (.*)\\. "))
+            .match(gezeigt);
+    long long p[4];
+    QString t[4];
+    for (int h = 0; h < 4; ++h) {
+        p[h] = anzahl[h] ? gedruckt(m.captured(h + 1).chopped(2), summe[h], anzahl[h] * Zehntel) : -1;
+        t[h] = p[h] < 0 ? QStringLiteral("–") : dezimal(p[h]) + QStringLiteral(" s");
+    }
+    QString satz = QStringLiteral("Links %1 je Zahl, rechts %2").arg(t[0], t[1]);
+    if (p[0] > 0 && p[1] >= 0) {
+        const long long q = gerundet(1000 * (p[1] - p[0]), p[0]);
+        satz += QStringLiteral(" (%1%2 %)").arg(q > 0 ? "+" : q < 0 ? "-" : "", dezimal(std::llabs(q)));
+    }
+    const long long hoechst = *std::max_element(zelle.begin(), zelle.end());
+    const auto erste = std::find(zelle.begin(), zelle.end(), hoechst) - zelle.begin();
+    const auto weitere = std::count(zelle.begin(), zelle.end(), hoechst) - 1;
+    satz += QStringLiteral("; oben %1, unten %2. Langsamstes Feld: Zeile %3, Spalte %4, %5 s")
+                .arg(t[2], t[3])
+                .arg(erste / 10 + 1)
+                .arg(erste % 10 + 1)
+                .arg(dezimal(hoechst));
+    return satz + (weitere ? QStringLiteral(", ebenso %1 weitere.").arg(weitere) : QStringLiteral("."));
+}
+
+QStringList einfacheSaetze(const Fall& f, const QStringList& gezeigt, const std::vector<long long>& zelle)
 {
     const Lauf& l = f.lauf;
     std::vector<long long> z;  // each number's printed tenths
@@ -341,6 +415,7 @@ QStringList einfacheSaetze(const Fall& f, const QStringList& gezeigt)
     else
         s << "Langsamste Zahlen: " + liste.join(", ") +
                  (weitere ? QStringLiteral(" und %1 weitere mit %2 s").arg(weitere).arg(dezimal(letzte)) : "") + '.';
+    s << feldSatz(l, zelle, gezeigt.value(1));
     std::vector<std::int64_t> t;  // the runs of the kind, this one last
     for (const Lauf& v : f.frueher)
         if (v.gleicheArt(l)) t.push_back(v.dauer());
@@ -362,12 +437,8 @@ QStringList einfacheSaetze(const Fall& f, const QStringList& gezeigt)
     const auto p = QRegularExpression(QStringLiteral("^Fünf-Runden-Probe: ER = (\\d+,\\d) s; VR = (\\d,\\d\\d); "
                                                      "PU = (\\d,\\d\\d)\\.$"))
                        .match(gezeigt.value(s.size()));
-    const auto gedruckt = [&](int k, long long zaehler, long long nenner) {
-        const long long g = p.captured(k).remove(',').toLongLong();
-        return p.hasMatch() && std::llabs(g * nenner - zaehler) * 2 <= nenner ? g : gerundet(zaehler, nenner);
-    };
-    const long long er = gedruckt(1, summe, 5 * Zehntel), vr = gedruckt(2, 500 * r[0], summe);
-    const long long pu = gedruckt(3, 500 * r[3], summe);
+    const long long er = gedruckt(p.captured(1), summe, 5 * Zehntel), vr = gedruckt(p.captured(2), 500 * r[0], summe);
+    const long long pu = gedruckt(p.captured(3), 500 * r[3], summe);
     return s << QStringLiteral("Fünf-Runden-Probe: ER = %1 s; VR = %2; PU = %3.")
                     .arg(dezimal(er), dezimal(vr, 2), dezimal(pu, 2))
              << QStringLiteral("ER ist die mittlere Zeit der letzten fünf Runden.")
@@ -519,18 +590,55 @@ void pruefenEinfachBild(const Fall& f, const Anordnung& a)
     REGEL(5, !alsZahl || legende.contains(QStringLiteral("ab 4 als Zahl")), "Fehlversuche als Zahl; Legende:", legende);
 }
 
+// The map: a cell for each of the board's, in its rows and columns and alike in size, each with
+// its printed seconds (-1: empty, outlined) and shaded in their order, from 0 for the fastest to 1
+// for the slowest; the scale under it from the fastest to the slowest.
+void pruefenKarte(const Fall& f, const std::vector<long long>& zelle, const Anordnung& a)
+{
+    std::vector<const Element*> feld(50);
+    QStringList skala;
+    for (const Element& e : a.elemente) {
+        REGEL(5, e.art != Art::Feld || (e.zu >= 0 && e.zu < 50 && !std::exchange(feld[std::size_t(e.zu)], &e)), e,
+              "zweimal oder ohne Feld");
+        if (e.art == Art::Skalenzahl) skala << e.text;
+    }
+    if (std::count(feld.begin(), feld.end(), nullptr) == 50) {
+        REGEL(5, f.breite < 800 || f.hoehe < 640, "im Fenster der Ladegröße fehlt die Karte");
+        return;
+    }
+    long long schnell = LLONG_MAX, langsam = -1;
+    for (long long z : zelle)
+        if (z >= 0) schnell = std::min(schnell, z), langsam = std::max(langsam, z);
+    REGEL(5, skala == QStringList({dezimal(schnell) + " s", dezimal(langsam) + " s"}), "Skala", skala.join(" bis "));
+    const QPointF schritt(feld[1]->rect.left() - feld[0]->rect.left(), feld[10]->rect.top() - feld[0]->rect.top());
+    for (std::size_t i = 0; i < 50; ++i) {
+        const Element& e = *feld[i];
+        const QPointF soll =
+            feld[0]->rect.topLeft() + QPointF(schritt.x() * double(i % 10), schritt.y() * double(i / 10));
+        REGEL(5, e.rect.size() == feld[0]->rect.size() && (e.rect.topLeft() - soll).manhattanLength() < 0.5, e,
+              "nicht in Zeile und Spalte seines Feldes");
+        REGEL(5, std::llround(e.wert * 10) == (zelle[i] < 0 ? -10 : zelle[i]), e, "statt", zelle[i]);
+        const double anteil = zelle[i] < 0 ? e.anteil : zelle[i] == langsam ? 1 : zelle[i] == schnell ? 0 : e.anteil;
+        REGEL(5, e.anteil == anteil, e, "nicht im Ende der Skala:", e.anteil);
+        for (std::size_t j = 0; j < i; ++j)
+            REGEL(5, zelle[i] < 0 || zelle[j] < 0 || (zelle[i] > zelle[j]) == (e.anteil > feld[j]->anteil), e,
+                  "schattiert nicht in der Folge seiner Sekunden wie", *feld[j]);
+    }
+}
+
 void pruefen(const Fall& f)
 {
     kurve::Sitzung sitzung;
     for (const Lauf& l : f.frueher) auswerten(l, sitzung);
     const kurve::Kurvendaten d = auswerten(f.lauf, sitzung);
-    const QStringList s = f.lauf.ausdauer ? ausdauerSaetze(f, d) : einfacheSaetze(f, d.saetze);
+    const std::vector<long long> zelle = f.lauf.ausdauer ? std::vector<long long>() : zellen(f.lauf, d.beschreibung());
+    const QStringList s = f.lauf.ausdauer ? ausdauerSaetze(f, d) : einfacheSaetze(f, d.saetze, zelle);
     REGEL(4, d.saetze == s, "\n ", d.saetze.join(' '), "\nstatt\n ", s.join(' '));
     Tafel t(f, d);
     const Anordnung& a = t.kurve.anordnung();
     pruefenPlatz(t, a);
     pruefenSchnitt(d, a);
-    f.lauf.ausdauer ? pruefenAusdauerBild(f, t, a) : pruefenEinfachBild(f, a);
+    f.lauf.ausdauer ? pruefenAusdauerBild(f, t, a) : (pruefenEinfachBild(f, a), pruefenKarte(f, zelle, a));
 }
 
 }  // namespace
