@@ -67,8 +67,10 @@ QString feldSatz(const std::vector<Zahlzeit>& zeiten, const std::vector<double>&
     for (std::size_t i = 0; i < felder.size(); ++i) {
         if (felder[i] < 0) continue;
         const long long t = std::llround(gerundet(felder[i], 1) * 10);
-        if (t > hoechst) hoechst = t, erstes = int(i), gleich = 0;
-        else if (t == hoechst) ++gleich;
+        if (t > hoechst)
+            hoechst = t, erstes = int(i), gleich = 0;
+        else if (t == hoechst)
+            ++gleich;
     }
     satz += QStringLiteral(" Langsamstes Feld: Zeile %1, Spalte %2, %3 s")
                 .arg(erstes / KartenSpalten + 1)
