@@ -211,10 +211,6 @@ template <typename... T>
         if (!(bedingung)) scheitern(nr, __VA_ARGS__); \
     } while (false)
 
-const auto istText = [](Art a) {
-    return a == Art::Ueberschrift || a == Art::Legende || a == Art::Zahl || a == Art::Nummer || a == Art::Achsenzahl ||
-           a == Art::Satz || a == Art::Skalenzahl;
-};
 const auto istFigur = [](Art a) {
     return a == Art::Balken || a == Art::Rahmen || a == Art::Marke || a == Art::Punkt || a == Art::Feld ||
            a == Art::Skala;
@@ -258,8 +254,8 @@ void pruefenPlatz(const Tafel& t, const Anordnung& a)
               a.groesse.height());
         for (const Element& o : a.elemente)
             REGEL(1,
-                  !istText(e.art) || &o == &e || !ueberlappen(e.rect, o.rect) ||
-                      !(istText(o.art) || (istFigur(o.art) && (e.art != Art::Zahl || o.zu != e.zu))),
+                  !e.istText() || &o == &e || !ueberlappen(e.rect, o.rect) ||
+                      !(o.istText() || (istFigur(o.art) && (e.art != Art::Zahl || o.zu != e.zu))),
                   e, "überdeckt", o);
     }
     const QRect g = t.kurve.geometry();
@@ -289,7 +285,7 @@ void pruefenSchnitt(const kurve::Kurvendaten& d, const Anordnung& a)
 {
     std::map<int, std::map<std::pair<double, double>, QString>> saetze;  // each sentence's lines by their place
     for (const Element& e : a.elemente) {
-        if (!istText(e.art)) continue;
+        if (!e.istText()) continue;
         const QFontMetricsF fm(e.schrift);
         const QSizeF platz = e.gedreht ? e.rect.size().transposed() : e.rect.size();
         REGEL(3, fm.horizontalAdvance(e.text) <= platz.width() + 0.5 && fm.height() <= platz.height() + 0.5, e,
