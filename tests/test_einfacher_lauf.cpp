@@ -7,28 +7,16 @@
 using namespace spielhilfe;
 
 namespace {
-// What the window showed while a box was open.
-struct Anblick {
-    QString text;
-    int zahlen;
-    bool label1;
-    int menue;
-    QString label1Bildschirm;
-};
+// A box and what the window showed while it was open.
+QString anblick(const QString& box, int zahlen, int menue, const QString& label1)
+{
+    return QStringLiteral("%1 | %2 Zahlen | Menü %3 | Label1: %4").arg(box).arg(zahlen).arg(menue).arg(label1);
+}
 }  // namespace
 
 class EinfacherLauf : public SpielTest {
     Q_OBJECT
 private slots:
-    void gefundeneZahlNochmalIstFehler()
-    {
-        einfachStarten(w());
-        treffen(s(), 3);
-        w().Zahllbl_Click(0);
-        QCOMPARE(s().meldung.texts, QStringList{"Gesuchte Zahl = 4"});
-        QCOMPARE(int(w().stand().Zaehler), 4);
-    }
-
     void lauf_data()
     {
         QTest::addColumn<Start>("start");
@@ -73,98 +61,64 @@ private slots:
 
         w().EinfachAusdauer[1]->setChecked(true);
         w().ImmerNeuMischenChk->setValue(mischen ? 1 : 0);
-        QList<Anblick> anblicke;
+        QStringList anblicke;
         s().meldung.whileOpen = [&](const QString& t) {
-            anblicke << Anblick{t, sichtbareZahlen(w()), label1Sichtbar(w()), sichtbaresMenue(w()), w().Label1->text()};
+            const QString label1 = label1Sichtbar(w()) ? w().Label1->text() : QStringLiteral("verborgen");
+            anblicke << anblick(t, sichtbareZahlen(w()), sichtbaresMenue(w()), label1);
         };
 
         starten(w(), start);
         QCOMPARE(w().stand().Modus, modus);
-        QCOMPARE(w().stand().Ausdauer, ui::False);
-        QCOMPARE(w().Timer12Min->interval(), 0);
-        QCOMPARE(sichtbaresMenue(w()), 0);
-        QCOMPARE(sichtbareZahlen(w()), 50);
-
         for (int z = 1; z <= 50; ++z) {
-            for (int f : fehlerVor) {
-                if (f != z) continue;
-                s().fehler();
-                QCOMPARE(int(w().stand().Zaehler), z);
-            }
+            for (int n = int(fehlerVor.count(z)); n > 0; --n) s().fehler();
             if (z == 20) s().uhr.advance(sekunden / 2);
             if (z == 50) s().uhr.advance(sekunden - sekunden / 2);
             s().treffer();
         }
-        const QStringList erwartet = fehlermeldungen + QStringList{Alle, Bitte};
-        QCOMPARE(s().meldung.texts, erwartet);
-
         QCOMPARE(w().Label1->caption(), ergebnis);
 
-        // Miss boxes over the board; then an empty window; the results only behind the second box.
-        QCOMPARE(anblicke.size(), erwartet.size());
-        for (int i = 0; i < fehlerVor.size(); ++i) {
-            QCOMPARE(anblicke[i].zahlen, 50);
-            QVERIFY(!anblicke[i].label1);
-        }
-        const Anblick& erste = anblicke[anblicke.size() - 2];
-        QCOMPARE(erste.zahlen, 0);
-        QVERIFY(!erste.label1);
-        QCOMPARE(erste.menue, 0);
-        const Anblick& zweite = anblicke.last();
-        QCOMPARE(zweite.zahlen, 0);
-        QVERIFY(zweite.label1);
-        QCOMPARE(zweite.menue, 0);
-        // On screen each CR LF is one line break, and no CR is left over.
-        QCOMPARE(zweite.label1Bildschirm, QString(ergebnis).replace(ui::CrLf, QStringLiteral("\n")));
+        // Miss boxes over the board; then an empty window; the results only behind
+        // the second box, each CR LF one line break on screen with no CR left over.
+        QStringList erwartet;
+        for (const QString& m : fehlermeldungen) erwartet << anblick(m, 50, 0, QStringLiteral("verborgen"));
+        erwartet << anblick(Alle, 0, 0, QStringLiteral("verborgen"))
+                 << anblick(Bitte, 0, 0, QString(ergebnis).replace(ui::CrLf, QStringLiteral("\n")));
+        QCOMPARE(anblicke, erwartet);
 
-        // Back at the start menu, ready for the next run.
+        // Back at the start menu; the next run starts clean and reports no misses of this one.
         QCOMPARE(sichtbaresMenue(w()), 9);
         QVERIFY(!label1Sichtbar(w()));
         QCOMPARE(sichtbareZahlen(w()), 0);
-        QCOMPARE(int(w().stand().Zielbasis), 0);
-        QCOMPARE(int(w().fehlversuche()), 0);
-        QCOMPARE(int(w().stand().Zaehler), 51);
-        QVERIFY(w().EinfachAusdauer[1]->isChecked());
-
-        // The next run starts clean and reports no misses of this one.
-        s().meldung.texts.clear();
         starten(w(), start);
         QCOMPARE(w().Label1->caption(), QString());
-        QCOMPARE(w().stand().GesuchteZahl(), modus.endsWith(QStringLiteral("Runter")) ? 50 : 1);
         treffen(s(), 50);
         QCOMPARE(w().Label1->caption(), QStringLiteral("Fehlversuche: 0\r\nZeit = 0:0"));
-        QCOMPARE(s().meldung.texts, (QStringList{Alle, Bitte}));
     }
 
     void ersterKlick_data()
     {
         QTest::addColumn<Start>("start");
         QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("meldung");  // empty: a hit
-        QTest::addColumn<int>("gesucht");      // the number sought after the click
-
-        QTest::newRow("hoch: Zahllbl(0) trifft") << &BunteZahlenHoch << 0 << QString() << 2;
-        QTest::newRow("hoch: Zahllbl(1) verfehlt") << &GleicheZahlenHoch << 1 << "Gesuchte Zahl = 1" << 1;
-        QTest::newRow("hoch: Zahllbl(49) verfehlt") << &BunteZahlenHoch << 49 << "Gesuchte Zahl = 1" << 1;
-        QTest::newRow("runter: Zahllbl(49) trifft") << &BunteZahlenRunter << 49 << QString() << 49;
-        QTest::newRow("runter: Zahllbl(0) verfehlt") << &GleicheZahlenRunter << 0 << "Gesuchte Zahl = 50" << 50;
-        QTest::newRow("runter: Zahllbl(48) verfehlt") << &BunteZahlenRunter << 48 << "Gesuchte Zahl = 50" << 50;
+        QTest::addColumn<QStringList>("meldung");  // none: a hit
+        QTest::addColumn<int>("gesucht");          // the number sought after the click
+        const QStringList treffer, eins{"Gesuchte Zahl = 1"}, fuenfzig{"Gesuchte Zahl = 50"};
+        QTest::newRow("hoch: Zahllbl(0) trifft") << &BunteZahlenHoch << 0 << treffer << 2;
+        QTest::newRow("hoch: Zahllbl(1) verfehlt") << &GleicheZahlenHoch << 1 << eins << 1;
+        QTest::newRow("hoch: Zahllbl(49) verfehlt") << &BunteZahlenHoch << 49 << eins << 1;
+        QTest::newRow("runter: Zahllbl(49) trifft") << &BunteZahlenRunter << 49 << treffer << 49;
+        QTest::newRow("runter: Zahllbl(0) verfehlt") << &GleicheZahlenRunter << 0 << fuenfzig << 50;
+        QTest::newRow("runter: Zahllbl(48) verfehlt") << &BunteZahlenRunter << 48 << fuenfzig << 50;
     }
 
     void ersterKlick()
     {
         QFETCH(Start, start);
         QFETCH(int, index);
-        QFETCH(QString, meldung);
+        QFETCH(QStringList, meldung);
         QFETCH(int, gesucht);
-
         einfachStarten(w(), start);
         w().Zahllbl_Click(index);
-
-        const bool treffer = meldung.isEmpty();
-        QCOMPARE(s().meldung.texts, treffer ? QStringList{} : QStringList{meldung});
-        QCOMPARE(int(w().stand().Zaehler), treffer ? 2 : 1);
-        QCOMPARE(int(w().fehlversuche()), treffer ? 0 : 1);
+        QCOMPARE(s().meldung.texts, meldung);
         QCOMPARE(w().stand().GesuchteZahl(), gesucht);
     }
 
@@ -249,7 +203,6 @@ private slots:
 
         w().GleichRunterStartBtn_Click();
         ladegroesseBleibt(w());
-        QCOMPARE(w().stand().GesuchteZahl(), 50);
     }
 };
 

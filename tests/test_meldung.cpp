@@ -22,36 +22,23 @@ private slots:
         meldung.setParent(&fenster);
 
         KastenBeobachter b;
-        QString titel, inhalt;
-        int knoepfe = -1;
-        QMessageBox::StandardButton knopf = QMessageBox::NoButton;
-        QMessageBox::Icon symbol = QMessageBox::Warning;
-        bool modal = false;
-        QWidget* eltern = nullptr;
         QRect lage;
         b.mitKasten = [&](QMessageBox* box) {
             lage = box->frameGeometry();
-            titel = box->windowTitle();
-            inhalt = box->text();
-            knoepfe = int(box->buttons().size());
-            knopf = box->buttons().isEmpty() ? QMessageBox::NoButton : box->standardButton(box->buttons().first());
-            symbol = box->icon();
-            modal = box->isModal();
-            eltern = box->parentWidget();
-            if (!box->buttons().isEmpty()) QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
+            QCOMPARE(box->windowTitle(), QStringLiteral("Flinkblick"));
+            QCOMPARE(box->text(), spielhilfe::Bitte);
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            QVERIFY(box->isModal());
+            QCOMPARE(box->parentWidget(), &fenster);
+            QCOMPARE(box->buttons().size(), 1);
+            QCOMPARE(box->standardButton(box->buttons().first()), QMessageBox::Ok);
+            QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
         };
         b.warten();
         meldung.MsgBox(spielhilfe::Bitte);
 
         QVERIFY(b.gesehen);
-        QVERIFY(!b.vomWaechterGeschlossen);
-        QCOMPARE(titel, QStringLiteral("Flinkblick"));
-        QCOMPARE(inhalt, spielhilfe::Bitte);
-        QCOMPARE(knoepfe, 1);
-        QCOMPARE(knopf, QMessageBox::Ok);
-        QCOMPARE(symbol, QMessageBox::NoIcon);
-        QVERIFY(modal);
-        QCOMPARE(eltern, &fenster);
+        QVERIFY(!b.vomWaechterGeschlossen);  // the OK button closed it
         QVERIFY(!QApplication::activeModalWidget());
         // Centred across the window (x 100 … 700), but low: its bottom a tenth of
         // the window's 400 px above the window's bottom edge at y 480.
@@ -61,31 +48,18 @@ private slots:
         QVERIFY2(std::abs(lage.bottom() + 1 - 440) <= 1, qPrintable(wo));
     }
 
+    // The miss is counted only after its box has been closed.
     void fehlklickWartetAufDieMeldung()
     {
-        const QString text = QStringLiteral("Gesuchte Zahl = 50");
         spielhilfe::einfachStarten(w(), &BunteZahlenRunter);
-        QCOMPARE(w().stand().Ausdauer, ui::False);
-
-        int fehlerWaehrendOffen = -1;
-        bool offen = false;
         s().meldung.whileOpen = [&](const QString&) {
-            fehlerWaehrendOffen = int(w().fehlversuche());
-            offen = w().fehlermeldungOffen();
+            QVERIFY(w().fehlermeldungOffen());
+            QCOMPARE(int(w().fehlversuche()), 0);
         };
         s().fehler();
-
-        QCOMPARE(s().meldung.texts, QStringList{text});
-        // The miss is counted only after the box has been closed.
-        QVERIFY(offen);
-        QCOMPARE(fehlerWaehrendOffen, 0);
+        QCOMPARE(s().meldung.texts, QStringList{"Gesuchte Zahl = 50"});
         QVERIFY(!w().fehlermeldungOffen());
         QCOMPARE(int(w().fehlversuche()), 1);
-        QCOMPARE(int(w().stand().Zaehler), 1);
-
-        s().fehler();
-        QCOMPARE(s().meldung.texts, (QStringList{text, text}));
-        QCOMPARE(int(w().fehlversuche()), 2);
     }
 
     void shutDownSchliesstUndSchweigt()
@@ -102,11 +76,8 @@ private slots:
         KastenBeobachter spaeter;
         spaeter.mitKasten = [](QMessageBox* box) { box->done(QMessageBox::Ok); };
         spaeter.warten();
-        QElapsedTimer uhr;
-        uhr.start();
         meldung.MsgBox(spielhilfe::Um);
         QVERIFY(!spaeter.gesehen);
-        QVERIFY(uhr.elapsed() < 1000);
     }
 
     void fensterSchliessenBeendetWartendenHandler()
@@ -117,18 +88,13 @@ private slots:
         spielhilfe::einfachStarten(w);
 
         KastenBeobachter b;
-        QString inhalt;
-        b.mitKasten = [&](QMessageBox* box) {
-            inhalt = box->text();
-            w.close();
-        };
+        b.mitKasten = [&](QMessageBox*) { w.close(); };
         b.warten();
         w.Zahllbl_Click(1);  // 2 is not the sought 1
 
         QVERIFY(b.gesehen);
         QVERIFY(!b.vomWaechterGeschlossen);
-        QCOMPARE(inhalt, QStringLiteral("Gesuchte Zahl = 1"));
-        QCOMPARE(int(w.fehlversuche()), 1);
+        QCOMPARE(int(w.fehlversuche()), 1);  // the handler ran out
         QVERIFY(!w.isVisible());
         QVERIFY(!QApplication::activeModalWidget());
     }

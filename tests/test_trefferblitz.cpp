@@ -12,18 +12,6 @@ const std::int32_t Weiss = 16777215;
 class Trefferblitz : public SpielTest {
     Q_OBJECT
 private slots:
-    void zweiTrefferEinTick()
-    {
-        w().BuntRunterStartBtn_Click();
-        s().treffer();  // 50
-        s().treffer();  // 49
-        QCOMPARE(weisse(w()), (QList<int>{48, 49}));
-        QCOMPARE(w().Timer1->interval(), 100);
-        w().Timer1->tick();
-        QCOMPARE(weisse(w()), QList<int>{});
-        QCOMPARE(w().Timer1->interval(), 0);
-    }
-
     void treffer_data()
     {
         QTest::addColumn<bool>("gleich");
@@ -33,6 +21,7 @@ private slots:
         QTest::newRow("bunt, neu mischen") << false << true;
     }
 
+    // Each hit turns its label white, and one tick of Timer1 takes back all of them.
     void treffer()
     {
         QFETCH(bool, gleich);
@@ -40,7 +29,10 @@ private slots:
         w().ImmerNeuMischenChk->setValue(mischen ? 1 : 0);
         gleich ? w().Gleiche_Zahlen_Click() : w().StartBtn_Click();
         treffen(s(), 4);
-        w().Timer1_Timer();
+        QCOMPARE(weisse(w()), (QList<int>{0, 1, 2, 3}));
+        QCOMPARE(w().Timer1->interval(), 100);
+        w().Timer1->tick();
+        QCOMPARE(weisse(w()), QList<int>{});
 
         s().treffer();  // number 5
         QCOMPARE(weisse(w()), QList<int>{4});
@@ -48,11 +40,10 @@ private slots:
         QCOMPARE(w().Zahllbl[4]->palette().color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(w().Timer1->interval(), 100);
 
-        w().Timer1_Timer();
+        w().Timer1->tick();
         QCOMPARE(weisse(w()), QList<int>{});
         QCOMPARE(w().Zahllbl[4]->palette().color(QPalette::Window), QColor(Qt::black));
         QCOMPARE(w().Timer1->interval(), 0);
-        QVERIFY(!w().Timer1->isTicking());
     }
 
     void fehlerOhneBlitz()
@@ -88,9 +79,7 @@ private slots:
             treffen(s(), 50);
         }
         QCOMPARE(imKasten, (QList<QList<int>>{{}, {}}));
-        QCOMPARE(weisse(w()), QList<int>{});
         QCOMPARE(w().Timer1->interval(), 0);
-        QVERIFY(!w().Timer1->isTicking());
     }
 
     void echterTimer()
@@ -102,7 +91,6 @@ private slots:
         QTest::qWait(250);
         QCOMPARE(weisse(w()), QList<int>{});
         QCOMPARE(w().Timer1->interval(), 0);
-        QVERIFY(!w().Timer1->isTicking());
     }
 };
 
