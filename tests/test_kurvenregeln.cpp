@@ -465,6 +465,14 @@ void pruefenAusdauerBild(const Fall& f, const Tafel& t, const Anordnung& a)
         const std::size_t i = std::size_t(e.zu);
         const double y = e.rect.center().y() - oben - (e.zu + 1) * zeile;  // on its minute's line of the results
         REGEL(e.art == Art::Zahl ? 2 : 5, y >= 0 && y <= zeile, e, "steht nicht auf der Zeile seiner Minute");
+        const double band = oben + (e.zu + 1) * zeile;  // a mark or frame stays on its line; a frame hugs its bar
+        REGEL(5, e.art == Art::Zahl || (e.rect.top() >= band - 0.5 && e.rect.bottom() <= band + zeile + 0.5), e,
+              "ragt aus der Zeile seiner Minute");
+        const QRectF b0 = balken[i] ? balken[i]->rect : QRectF();
+        REGEL(5,
+              e.art != Art::Rahmen || (b0.adjusted(-2.5, -2.5, b0.width() < 1 ? 3.5 : 2.5, 2.5).contains(e.rect) &&
+                                       e.rect.left() < b0.left()),
+              e, "umschließt nicht knapp seinen Balken");
         REGEL(5, e.art != Art::Balken || !std::exchange(balken[i], &e), "zweimal", e);
         REGEL(5, e.art != Art::Zahl || !std::exchange(zahl[i], &e), "zweimal", e);
         REGEL(5, e.art != Art::Marke || (b && b->minuten[i] > 0 && ++marken[i] == 1), e, "wo der beste Lauf",
@@ -613,6 +621,7 @@ void pruefenKarte(const Fall& f, const std::vector<long long>& zelle, const Anor
             feld[0]->rect.topLeft() + QPointF(schritt.x() * double(i % 10), schritt.y() * double(i / 10));
         REGEL(5, e.rect.size() == feld[0]->rect.size() && (e.rect.topLeft() - soll).manhattanLength() < 0.5, e,
               "nicht in Zeile und Spalte seines Feldes");
+        REGEL(5, e.rect.width() < schritt.x() && e.rect.height() < schritt.y(), e, "berührt das Nachbarfeld");
         REGEL(5, std::llround(e.wert * 10) == (zelle[i] < 0 ? -10 : zelle[i]), e, "statt", zelle[i]);
         const double anteil = zelle[i] < 0 ? e.anteil : zelle[i] == langsam ? 1 : zelle[i] == schnell ? 0 : e.anteil;
         REGEL(5, e.anteil == anteil, e, "nicht im Ende der Skala:", e.anteil);

@@ -296,6 +296,7 @@ void LeistungskurveTest::gemalt()
             bool da = e.istText() || getoent ? !tinte(innen).isNull() : r.isEmpty();
             for (int y = 0; y < innen.height() && !da; ++y) da = anzahl(innen, y, farbe) > 0;
             QVERIFY2(da, qPrintable(QStringLiteral("%1 %2").arg(int(e.art)).arg(e.zu)));
+            if (e.art == kurve::Art::Feld && e.wert < 0) QCOMPARE(bild.pixelColor(r.topLeft()), Gitter);  // outlined
         }
         for (int y = 0; y < bild.height(); ++y)
             for (int x = 0; x < bild.width(); ++x)
