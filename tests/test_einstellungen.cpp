@@ -52,16 +52,21 @@ private slots:
         QCOMPARE(int(w().stand().ImmerNeuMischen), erwartet);
     }
 
-    // Every hit rebuilds the board, the completing hit included; a miss never does.
+    // Every hit rebuilds the board, the completing hit included; a miss never does. A hit
+    // counts in the cell its number stood in before, row by row.
     void jederTrefferMischtNeu()
     {
+        int feld = -1;
+        connect(&w(), &Flinkblick::getroffen, this, [&](int, qint64, int f) { feld = f; });
         w().ImmerNeuMischenChk->setValue(1);
         einfachStarten(w(), &GleicheZahlenRunter);
         for (int z = 1; z <= 49; ++z) {
             const auto vorher = plaetze(w());
+            const QPointF p = vorher[std::size_t(s().gesuchterIndex())];
             s().fehler();
             QVERIFY(plaetze(w()) == vorher);
             s().treffer();
+            QCOMPARE(feld, int(p.y() - 800) / 1600 * 10 + int(p.x() - 1000) / 1000);  // in twips at the load size
             QVERIFY2(plaetze(w()) != vorher, qPrintable(QStringLiteral("hit %1 left the board as it was").arg(z)));
         }
         const int zuege = s().zufall.randomizeCount();

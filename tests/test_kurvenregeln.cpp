@@ -11,6 +11,7 @@
 #include <climits>
 #include <map>
 #include <numeric>
+#include <random>
 #include <set>
 
 #include "results/Auswertung.h"
@@ -98,9 +99,10 @@ Gen<Lauf> lauf(int modus, bool mischen, bool ausdauer)
 {
     return gen::exec([=] {
         Lauf l{modus, mischen, ausdauer, {}, {}, {}, {}};
+        if (ausdauer) return l.minuten = *minuten(), l;
         std::vector<int> frei(50);  // a board not reshuffled holds each number in a cell of its own
         std::iota(frei.begin(), frei.end(), 0);
-        if (ausdauer) return l.minuten = *minuten(), l;
+        std::shuffle(frei.begin(), frei.end(), std::mt19937(*gen::arbitrary<unsigned>()));
         const auto vorrat = *gen::container<std::vector<std::int64_t>>(3, sekunden());
         const std::size_t viele = *gen::inRange(0, 3);  // misses: none, a few, some many
         const auto fehler = gen::weightedOneOf<int>({{10, gen::just(0)},
@@ -113,9 +115,7 @@ Gen<Lauf> lauf(int modus, bool mischen, bool ausdauer)
             const std::int64_t t = *gen::elementOf(vorrat), neben = t + *gen::inRange(-60, 61) * 1'000'000;
             l.ns.push_back(wie == 2 ? *sekunden() : wie == 1 ? std::max<std::int64_t>(10'000'000, neben) : t);
             l.fehler.push_back(viele ? *fehler : 0);
-            const auto k = frei.begin() + *gen::inRange(0, int(frei.size()));
-            l.feld.push_back(mischen ? *gen::inRange(0, 50) : *k);
-            frei.erase(k);
+            l.feld.push_back(mischen ? *gen::inRange(0, 50) : frei[std::size_t(i - 1)]);
         }
         return l;
     });
@@ -226,6 +226,11 @@ const auto dezimal = [](long long e, int stellen = 1) {
     return QStringLiteral("%1,%2").arg(e / t).arg(e % t, stellen, 10, QLatin1Char('0'));
 };
 const auto zahlen = [](long long n) { return n == 1 ? QStringLiteral("1 Zahl") : QStringLiteral("%1 Zahlen").arg(n); };
+// " (+19,4 %)": the change from `von` to `nach`.
+const auto aenderung = [](long long von, long long nach) {
+    const long long p = gerundet(1000 * (nach - von), von);
+    return QStringLiteral(" (%1%2 %)").arg(p > 0 ? "+" : p < 0 ? "-" : "", dezimal(std::llabs(p)));
+};
 // The figure printed for zaehler / nenner: the game divides in floating point, so on an exact half
 // the one shown may be either neighbour; otherwise it is the rounded one.
 long long gedruckt(const QString& gezeigt, long long zaehler, long long nenner)
@@ -309,8 +314,7 @@ QStringList ausdauerSaetze(const Fall& f, const kurve::Kurvendaten& d)
     const QString mittel = QStringLiteral("Mittel: %1 Zahlen je Minute.").arg(dezimal(gerundet(10LL * gesamt, 12)));
     REGEL(4, d.ueberschrift == mittel, d.ueberschrift, "statt", mittel);
     QString verlauf = QStringLiteral("Minuten 1 bis 3: %1, Minuten 10 bis 12: %2").arg(zahlen(anfang), zahlen(ende));
-    const long long p = anfang ? gerundet(1000LL * (ende - anfang), anfang) : 0;
-    if (anfang) verlauf += QStringLiteral(" (%1%2 %)").arg(p > 0 ? "+" : p < 0 ? "-" : "", dezimal(std::llabs(p)));
+    if (anfang) verlauf += aenderung(anfang, ende);
     QStringList s{verlauf + '.'}, beste, vorgelesen;
     const int hoechst = *std::max_element(m.begin(), m.end());
     for (std::size_t i = 0; i < 12; ++i) {
@@ -335,63 +339,44 @@ QStringList ausdauerSaetze(const Fall& f, const kurve::Kurvendaten& d)
     return s;
 }
 
-// Each cell's printed seconds in tenths, -1 where nothing was found, as the description reads
-// them; each within half a tenth of the cell's mean.
-std::vector<long long> zellen(const Lauf& l, const QString& beschreibung)
+// Each cell's printed tenths (-1: none found there) as the description reads them, and the halves'
+// in the sentence, within half a tenth of their means; the sentence from the printed figures: the
+// change from left to right, the slowest cell, the first in reading order.
+std::pair<std::vector<long long>, QString> karte(const Lauf& l, const kurve::Kurvendaten& d)
 {
-    std::vector<std::int64_t> summe(50), anzahl(50);
+    std::vector<std::int64_t> summe(54), anzahl(54);  // the cells; left, right, top, bottom
     for (std::size_t i = 0; i < l.ns.size(); ++i)
-        summe[std::size_t(l.feld[i])] += l.ns[i], ++anzahl[std::size_t(l.feld[i])];
-    const auto m =
-        QRegularExpression(QStringLiteral("Sekunden je Feld, Zeile 1: (.*)\\. Zeile 2: (.*)\\. Zeile 3: (.*)\\. "
-                                          "Zeile 4: (.*)\\. Zeile 5: (.*?)\\. "))
-            .match(beschreibung);
-    QStringList gezeigt;
-    for (int z = 1; z <= 5; ++z) gezeigt << m.captured(z).split(QStringLiteral("; "));
-    REGEL(4, gezeigt.size() == 50, "keine Karte in", beschreibung);
-    std::vector<long long> r;
-    for (std::size_t i = 0; i < 50; ++i) {
-        r.push_back(anzahl[i] ? gedruckt(gezeigt[int(i)], summe[i], anzahl[i] * Zehntel) : -1);
-        REGEL(4, gezeigt[int(i)] == (r[i] < 0 ? QStringLiteral("–") : dezimal(r[i])), "Feld", int(i), gezeigt[int(i)]);
-    }
-    return r;
-}
-
-// The map's sentence: each half within half a tenth of its mean ("–" where nothing was found),
-// the change from left to right from the printed halves, the slowest printed cell, the first in
-// reading order.
-QString feldSatz(const Lauf& l, const std::vector<long long>& zelle, const QString& gezeigt)
-{
-    std::int64_t summe[4] = {}, anzahl[4] = {};  // left, right, top, bottom
-    for (std::size_t i = 0; i < l.ns.size(); ++i)
-        for (int h : {l.feld[i] % 10 < 5 ? 0 : 1, l.feld[i] < 20 ? 2 : l.feld[i] >= 30 ? 3 : -1})
-            if (h >= 0) summe[h] += l.ns[i], ++anzahl[h];
+        for (int k : {l.feld[i], 50 + l.feld[i] % 10 / 5, l.feld[i] < 20 ? 52 : l.feld[i] >= 30 ? 53 : -1})
+            if (k >= 0) summe[std::size_t(k)] += l.ns[i], ++anzahl[std::size_t(k)];
+    QStringList gezeigt = d.beschreibung()
+                              .section(QStringLiteral("Sekunden je Feld, "), 1)
+                              .section(QStringLiteral(". "), 0, 4)
+                              .split(QRegularExpression(QStringLiteral("(^|\\. )Zeile \\d: |; ")), Qt::SkipEmptyParts);
     const auto m =
         QRegularExpression(QStringLiteral("^Links (.*) je Zahl, rechts (.*?)(?: \\(.*\\))?; oben (.*), unten (.*)\\. "))
-            .match(gezeigt);
-    long long p[4];
-    QString t[4];
-    for (int h = 0; h < 4; ++h) {
-        p[h] = anzahl[h] ? gedruckt(m.captured(h + 1).chopped(2), summe[h], anzahl[h] * Zehntel) : -1;
-        t[h] = p[h] < 0 ? QStringLiteral("–") : dezimal(p[h]) + QStringLiteral(" s");
+            .match(d.saetze.value(1));
+    for (int h = 1; h <= 4; ++h) gezeigt << m.captured(h).section(' ', 0, 0);
+    REGEL(4, gezeigt.size() == 54, "keine Karte in", d.beschreibung());
+    std::vector<long long> p;
+    for (std::size_t i = 0; i < 54; ++i) {
+        p.push_back(anzahl[i] ? gedruckt(gezeigt[int(i)], summe[i], anzahl[i] * Zehntel) : -1);
+        REGEL(4, gezeigt[int(i)] == (p[i] < 0 ? QStringLiteral("–") : dezimal(p[i])), i < 50 ? "Feld" : "Hälfte",
+              int(i), gezeigt[int(i)]);
     }
-    QString satz = QStringLiteral("Links %1 je Zahl, rechts %2").arg(t[0], t[1]);
-    if (p[0] > 0 && p[1] >= 0) {
-        const long long q = gerundet(1000 * (p[1] - p[0]), p[0]);
-        satz += QStringLiteral(" (%1%2 %)").arg(q > 0 ? "+" : q < 0 ? "-" : "", dezimal(std::llabs(q)));
-    }
-    const long long hoechst = *std::max_element(zelle.begin(), zelle.end());
-    const auto erste = std::find(zelle.begin(), zelle.end(), hoechst) - zelle.begin();
-    const auto weitere = std::count(zelle.begin(), zelle.end(), hoechst) - 1;
-    satz += QStringLiteral("; oben %1, unten %2. Langsamstes Feld: Zeile %3, Spalte %4, %5 s")
-                .arg(t[2], t[3])
-                .arg(erste / 10 + 1)
-                .arg(erste % 10 + 1)
-                .arg(dezimal(hoechst));
-    return satz + (weitere ? QStringLiteral(", ebenso %1 weitere.").arg(weitere) : QStringLiteral("."));
+    const auto t = [&](std::size_t h) { return p[h] < 0 ? QStringLiteral("–") : dezimal(p[h]) + QStringLiteral(" s"); };
+    const auto hoechst = std::max_element(p.begin(), p.begin() + 50);
+    const auto erste = hoechst - p.begin(), weitere = std::count(p.begin(), p.begin() + 50, *hoechst) - 1;
+    const QString satz =
+        QStringLiteral(
+            "Links %1 je Zahl, rechts %2%3; oben %4, unten %5. Langsamstes Feld: Zeile %6, Spalte %7, %8 s%9")
+            .arg(t(50), t(51), p[50] > 0 && p[51] >= 0 ? aenderung(p[50], p[51]) : QString(), t(52), t(53),
+                 QString::number(erste / 10 + 1), QString::number(erste % 10 + 1), dezimal(*hoechst),
+                 weitere ? QStringLiteral(", ebenso %1 weitere.").arg(weitere) : QStringLiteral("."));
+    p.resize(50);
+    return {p, satz};
 }
 
-QStringList einfacheSaetze(const Fall& f, const QStringList& gezeigt, const std::vector<long long>& zelle)
+QStringList einfacheSaetze(const Fall& f, const QStringList& gezeigt, const QString& feldSatz)
 {
     const Lauf& l = f.lauf;
     std::vector<long long> z;  // each number's printed tenths
@@ -411,7 +396,7 @@ QStringList einfacheSaetze(const Fall& f, const QStringList& gezeigt, const std:
     else
         s << "Langsamste Zahlen: " + liste.join(", ") +
                  (weitere ? QStringLiteral(" und %1 weitere mit %2 s").arg(weitere).arg(dezimal(letzte)) : "") + '.';
-    s << feldSatz(l, zelle, gezeigt.value(1));
+    s << feldSatz;
     std::vector<std::int64_t> t;  // the runs of the kind, this one last
     for (const Lauf& v : f.frueher)
         if (v.gleicheArt(l)) t.push_back(v.dauer());
@@ -594,40 +579,22 @@ void pruefenEinfachBild(const Fall& f, const Anordnung& a)
     REGEL(5, !alsZahl || legende.contains(QStringLiteral("ab 4 als Zahl")), "Fehlversuche als Zahl; Legende:", legende);
 }
 
-// The map: a cell for each of the board's, in its rows and columns and alike in size, each with
-// its printed seconds (-1: empty, outlined) and shaded in their order, from 0 for the fastest to 1
-// for the slowest; the scale under it from the fastest to the slowest.
+// The map, all of it at the load size: each cell with its printed seconds (-1: empty, outlined),
+// shaded in their order, the slowest 1.
 void pruefenKarte(const Fall& f, const std::vector<long long>& zelle, const Anordnung& a)
 {
-    std::vector<const Element*> feld(50);
-    QStringList skala;
-    for (const Element& e : a.elemente) {
-        REGEL(5, e.art != Art::Feld || (e.zu >= 0 && e.zu < 50 && !std::exchange(feld[std::size_t(e.zu)], &e)), e,
-              "zweimal oder ohne Feld");
-        if (e.art == Art::Skalenzahl) skala << e.text;
-    }
-    if (std::count(feld.begin(), feld.end(), nullptr) == 50) {
-        REGEL(5, f.breite < 800 || f.hoehe < 640, "im Fenster der Ladegröße fehlt die Karte");
-        return;
-    }
-    long long schnell = LLONG_MAX, langsam = -1;
-    for (long long z : zelle)
-        if (z >= 0) schnell = std::min(schnell, z), langsam = std::max(langsam, z);
-    REGEL(5, skala == QStringList({dezimal(schnell) + " s", dezimal(langsam) + " s"}), "Skala", skala.join(" bis "));
-    const QPointF schritt(feld[1]->rect.left() - feld[0]->rect.left(), feld[10]->rect.top() - feld[0]->rect.top());
-    for (std::size_t i = 0; i < 50; ++i) {
-        const Element& e = *feld[i];
-        const QPointF soll =
-            feld[0]->rect.topLeft() + QPointF(schritt.x() * double(i % 10), schritt.y() * double(i / 10));
-        REGEL(5, e.rect.size() == feld[0]->rect.size() && (e.rect.topLeft() - soll).manhattanLength() < 0.5, e,
-              "nicht in Zeile und Spalte seines Feldes");
-        REGEL(5, e.rect.width() < schritt.x() && e.rect.height() < schritt.y(), e, "berührt das Nachbarfeld");
-        REGEL(5, std::llround(e.wert * 10) == (zelle[i] < 0 ? -10 : zelle[i]), e, "statt", zelle[i]);
-        const double anteil = zelle[i] < 0 ? e.anteil : zelle[i] == langsam ? 1 : zelle[i] == schnell ? 0 : e.anteil;
-        REGEL(5, e.anteil == anteil, e, "nicht im Ende der Skala:", e.anteil);
-        for (std::size_t j = 0; j < i; ++j)
-            REGEL(5, zelle[i] < 0 || zelle[j] < 0 || (zelle[i] > zelle[j]) == (e.anteil > feld[j]->anteil), e,
-                  "schattiert nicht in der Folge seiner Sekunden wie", *feld[j]);
+    std::vector<const Element*> feld;
+    for (const Element& e : a.elemente)
+        if (e.art == Art::Feld) feld.push_back(&e);
+    REGEL(5, feld.size() == 50 || (feld.empty() && (f.breite < 800 || f.hoehe < 640)), "Karte mit", feld.size());
+    const long long langsam = *std::max_element(zelle.begin(), zelle.end());
+    for (const Element* e : feld) {
+        const long long z = zelle.at(std::size_t(e->zu));
+        REGEL(5, std::llround(e->wert * 10) == (z < 0 ? -10 : z) && (z != langsam || e->anteil == 1), *e, "statt", z);
+        for (const Element* o : feld)
+            REGEL(5,
+                  z < 0 || zelle[std::size_t(o->zu)] < 0 || (z > zelle[std::size_t(o->zu)]) == (e->anteil > o->anteil),
+                  *e, "schattiert nicht in der Folge seiner Sekunden wie", *o);
     }
 }
 
@@ -636,8 +603,8 @@ void pruefen(const Fall& f)
     kurve::Sitzung sitzung;
     for (const Lauf& l : f.frueher) auswerten(l, sitzung);
     const kurve::Kurvendaten d = auswerten(f.lauf, sitzung);
-    const std::vector<long long> zelle = f.lauf.ausdauer ? std::vector<long long>() : zellen(f.lauf, d.beschreibung());
-    const QStringList s = f.lauf.ausdauer ? ausdauerSaetze(f, d) : einfacheSaetze(f, d.saetze, zelle);
+    const auto [zelle, feldSatz] = f.lauf.ausdauer ? std::pair<std::vector<long long>, QString>() : karte(f.lauf, d);
+    const QStringList s = f.lauf.ausdauer ? ausdauerSaetze(f, d) : einfacheSaetze(f, d.saetze, feldSatz);
     REGEL(4, d.saetze == s, "\n ", d.saetze.join(' '), "\nstatt\n ", s.join(' '));
     Tafel t(f, d);
     const Anordnung& a = t.kurve.anordnung();

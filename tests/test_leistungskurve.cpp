@@ -22,16 +22,15 @@ const QString Gleich = QStringLiteral("GleicheZahlenHoch");
 const QColor Akzent(255, 176, 0), Weiss(255, 255, 255), Gitter(70, 70, 70);
 
 // A simple run upwards whose 50 hits come evenly over `sekunden`, but for
-// the numbers given their own seconds.
-// With `takt`, number n stood in the board's cell (n - 1) % takt.
-kurve::Laufprotokoll gleichmaessig(double sekunden, bool mischen = false, const std::map<int, double>& je = {},
-                                   int takt = 0)
+// the numbers given their own seconds; reshuffled, number n was found in the
+// board's cell (n - 1) % 7, so that the top row's first seven cells hold them all.
+kurve::Laufprotokoll gleichmaessig(double sekunden, bool mischen = false, const std::map<int, double>& je = {})
 {
     kurve::Laufprotokoll p{Gleich, false, mischen, Beginn, {}, {}};
     std::int64_t ns = Beginn;
     for (int z = 1; z <= 50; ++z)
         p.treffer.push_back(
-            {z, ns += std::llround((je.count(z) ? je.at(z) : sekunden / 50) * 1e9), takt ? (z - 1) % takt : -1});
+            {z, ns += std::llround((je.count(z) ? je.at(z) : sekunden / 50) * 1e9), mischen ? (z - 1) % 7 : -1});
     return p;
 }
 
@@ -43,9 +42,10 @@ struct Lauf {
     QString modus = Gleich;
     bool mischen = false;
     std::map<int, double> je = {};
-    int takt = 0;
 };
 using Laeufe = std::vector<Lauf>;
+// Reshuffled, 8 and 10 slow: in cells 0 and 2, the left half, and both print 1,3 s; cells 7 to 49 stay empty.
+const Lauf Gemischt{50, {}, Gleich, true, {{8, 3.0}, {10, 3.0}}};
 
 // Plays the runs into one session; the figures of the last.
 kurve::Kurvendaten auswerten(const Laeufe& laeufe)
@@ -53,7 +53,7 @@ kurve::Kurvendaten auswerten(const Laeufe& laeufe)
     kurve::Sitzung s;
     kurve::Kurvendaten k;
     for (const Lauf& l : laeufe) {
-        kurve::Laufprotokoll p = gleichmaessig(l.sekunden, l.mischen, l.je, l.takt);
+        kurve::Laufprotokoll p = gleichmaessig(l.sekunden, l.mischen, l.je);
         p.modus = l.modus;
         k = l.sekunden > 0 ? kurve::einfachAuswerten(p, s) : kurve::ausdauerAuswerten(l.minuten, p, s);
     }
@@ -154,7 +154,6 @@ private slots:
     void gemalt();
     void anordnung();
     void einfacherLauf();
-    void feldVorDemMischen();
     void ausdauerlauf();
     void abseitsDerMeldung();
     void trefferLiestDieUhrEinmal();
@@ -220,20 +219,12 @@ void LeistungskurveTest::saetze_data()
     QTest::newRow("gerundet vorn")
         << Laeufe{{50, {}, Gleich, false, {{20, 2.956}, {28, 2.174}, {37, 2.977}, {40, 2.2}}}} << ""
         << "Langsamste Zahlen: 20 (3,0 s), 37 (3,0 s), 28 (2,2 s), 40 (2,2 s), 1 (1,0 s) und 45 weitere mit 1,0 s.";
-    // Where the slow numbers stood: all in the left half; on a reshuffled board in seven cells only.
-    std::map<int, double> links;
-    for (int n = 1; n <= 50; ++n)
-        if ((n - 1) % 10 < 5) links[n] = 1.6;
-    QTest::newRow("links langsam")
-        << Laeufe{{60, {}, Gleich, false, links, 50}}
-        << "Links 1,6 s je Zahl, rechts 1,2 s (-25,0 %); oben 1,4 s, unten 1,4 s. Langsamstes Feld: Zeile 1, "
-           "Spalte 1, 1,6 s, ebenso 24 weitere."
-        << "Sekunden je Feld, Zeile 1: 1,6; 1,6; 1,6; 1,6; 1,6; 1,2; 1,2; 1,2; 1,2; 1,2. Zeile 2: 1,6;";
-    QTest::newRow("gemischt, leere Felder")
-        << Laeufe{{50, {}, Gleich, true, {{8, 3.0}}, 7}}
-        << "Links 1,1 s je Zahl, rechts 1,0 s (-9,1 %); oben 1,0 s, unten –. Langsamstes Feld: Zeile 1, Spalte 1, 1,3 "
-           "s."
-        << "Zeile 1: 1,3; 1,0; 1,0; 1,0; 1,0; 1,0; 1,0; –; –; –. Zeile 2: –; –; –; –; –; –; –; –; –; –.";
+    // The map: the slow numbers in the left half; a tie for the slowest cell; empty cells and an empty half.
+    QTest::newRow("gemischt, links langsam")
+        << Laeufe{Gemischt}
+        << "Links 1,1 s je Zahl, rechts 1,0 s (-9,1 %); oben 1,1 s, unten –. Langsamstes Feld: Zeile 1, Spalte 1, "
+           "1,3 s, ebenso 1 weitere."
+        << "Sekunden je Feld, Zeile 1: 1,3; 1,0; 1,3; 1,0; 1,0; 1,0; 1,0; –; –; –. Zeile 2: –;";
     QTest::newRow("neue Bestzeit")
         << Laeufe{{69.6, {}}, {66.5, {}}}
         << "Neue Bestzeit dieser Sitzung: 66,5 s, 3,1 s schneller als die bisherige (69,6 s)."
@@ -277,7 +268,7 @@ void LeistungskurveTest::saetze()
 void LeistungskurveTest::gemalt()
 {
     Tafel t;
-    kurve::Laufprotokoll p = gleichmaessig(60, false, {{7, 9.5}, {20, 0.04}}, 7);
+    kurve::Laufprotokoll p = gleichmaessig(60, true, {{7, 9.5}, {20, 0.04}});
     for (const auto& [zahl, n] : {std::pair{2, 2}, {8, 5}, {20, 1000}})
         p.fehlversuche.insert(p.fehlversuche.end(), n, zahl);
     kurve::Sitzung s;
@@ -292,8 +283,7 @@ void LeistungskurveTest::gemalt()
             erlaubt += r.adjusted(-1, -1, 1, 1);
             const QImage innen = bild.copy(r);
             const QColor farbe = e.art == kurve::Art::Balken ? Akzent : e.art == kurve::Art::Gitter ? Gitter : Weiss;
-            const bool getoent = e.art == kurve::Art::Feld || e.art == kurve::Art::Skala;
-            bool da = e.istText() || getoent ? !tinte(innen).isNull() : r.isEmpty();
+            bool da = e.istText() || e.art >= kurve::Art::Feld ? !tinte(innen).isNull() : r.isEmpty();  // or shaded
             for (int y = 0; y < innen.height() && !da; ++y) da = anzahl(innen, y, farbe) > 0;
             QVERIFY2(da, qPrintable(QStringLiteral("%1 %2").arg(int(e.art)).arg(e.zu)));
             if (e.art == kurve::Art::Feld && e.wert < 0) QCOMPARE(bild.pixelColor(r.topLeft()), Gitter);  // outlined
@@ -344,12 +334,17 @@ void LeistungskurveTest::anordnung()
         }
         QCOMPARE(zahlen.join(' '), QStringLiteral("99 99 10 12"));
         QCOMPARE(von(kurve::Art::Legende).at(0).text, QStringLiteral("Fehlversuch (ab 4 als Zahl)"));
-        // The map beside the sentences: the slow left half in the slowest shade, the right in the fastest.
-        std::map<int, double> links;
-        for (int n = 1; n <= 50; ++n) links[n] = (n - 1) % 10 < 5 ? 1.6 : 1.2;
-        t.malen(auswerten({{60, {}, Gleich, false, links, 50}}), 0);
-        QCOMPARE(von(kurve::Art::Feld).size(), std::size_t(50));
-        for (const kurve::Element& e : von(kurve::Art::Feld)) QCOMPARE(e.anteil, e.zu % 10 < 5 ? 1.0 : 0.0);
+        // The map beside the sentences: the two slow cells in the slowest shade, the others found in the
+        // fastest, the rest empty.
+        t.malen(auswerten({Gemischt}), 0);
+        QString schatten;
+        for (const kurve::Element& e : von(kurve::Art::Feld))
+            schatten += e.wert < 0 ? '-' : e.anteil == 1 ? '1' : e.anteil == 0 ? '0' : '?';
+        QCOMPARE(schatten, "1010000" + QString(43, '-'));
+        // Cells in the board's rows and columns, 11 × 18 pixels apart; the scale from the fastest to the slowest.
+        const auto felder = von(kurve::Art::Feld), skala = von(kurve::Art::Skalenzahl);
+        QCOMPARE(felder[12].rect.translated(-felder[0].rect.topLeft()), QRectF(22, 18, 10, 17));
+        QCOMPARE(skala.at(0).text + skala.at(1).text, QStringLiteral("1,0 s1,3 s"));
 
         t.text.setText(QStringLiteral("Fehlversuche: 0\nIn der 12. Minute gefundene Zahlen: 10\nGesamt: 280"));
         t.malen(ausdauer, 0);
@@ -382,8 +377,6 @@ void LeistungskurveTest::einfacherLauf()
         if (t == Bitte) gelesen = vorgelesen(w);
     };
     QVERIFY(zeigen(w));
-    // Each number in the cell of its own place, but 50 and 19 swapped: 50 stands in row 2, column 9.
-    for (int i = 0; i < 50; ++i) s.zufall.script({float(i == 49 ? 18 : i == 18 ? 49 : i) / 50 + 0.01f});
     einfachStarten(w, &GleicheZahlenRunter);
     for (int z = 1; z <= 50; ++z) {
         s.uhr.advance(z == 1 ? 3.0 : 1.2);
@@ -394,30 +387,11 @@ void LeistungskurveTest::einfacherLauf()
     QVERIFY2(gelesen.startsWith("Sekunden je Zahl, auf die Zehntelsekunde gemessen: Zahl 50: 3,0 s; Zahl 49: 1,2 s (1 "
                                 "Fehlversuch); Zahl 48: 1,2 s; "),
              qPrintable(gelesen));
-    QVERIFY(gelesen.contains("; Zahl 1: 1,2 s (4 Fehlversuche). Sekunden je Feld, Zeile 1: 1,2; "));
-    QVERIFY(gelesen.contains("Zeile 2: 1,2; 1,2; 1,2; 1,2; 1,2; 1,2; 1,2; 1,2; 3,0; 1,2. Zeile 3: "));
-    QVERIFY2(gelesen.contains(". Langsamste Zahlen: 50 (3,0 s), 49 (1,2 s), ") &&
-                 gelesen.contains("Links 1,2 s je Zahl, rechts 1,3 s (+8,3 %); oben 1,3 s, unten 1,2 s. Langsamstes "
-                                  "Feld: Zeile 2, Spalte 9, 3,0 s."),
+    // Then the map, 50 alone in the slowest cell.
+    QVERIFY(gelesen.contains("; Zahl 1: 1,2 s (4 Fehlversuche). Sekunden je Feld, Zeile 1: "));
+    QVERIFY2(gelesen.contains(". Langsamste Zahlen: 50 (3,0 s), ") && gelesen.endsWith(", 3,0 s."),
              qPrintable(gelesen));
     QVERIFY(QAccessible::queryAccessibleInterface(w.Kurve)->state().invisible);
-}
-
-// With "Immer neu mischen?" a hit counts in the cell where the number stood
-// when it was clicked, not where the reshuffle puts it: 1, the slowest, in row 1, column 1.
-void LeistungskurveTest::feldVorDemMischen()
-{
-    fakes::Spiel s;
-    Flinkblick& w = s.w();
-    QString gelesen;
-    s.meldung.whileOpen = [&](const QString& t) { gelesen = t == Bitte ? vorgelesen(w) : gelesen; };
-    QVERIFY(zeigen(w));
-    w.ImmerNeuMischenChk->setValue(1);
-    w.ImmerNeuMischenChk_Click();
-    for (int i = 0; i < 50; ++i) s.zufall.script({(float(i) + 0.5f) / 50});
-    einfachStarten(w, &GleicheZahlenHoch);
-    for (int z = 1; z <= 50; ++z, s.treffer()) s.uhr.advance(z == 1 ? 9 : 1);
-    QVERIFY2(gelesen.contains("Langsamstes Feld: Zeile 1, Spalte 1, "), qPrintable(gelesen));
 }
 
 // Endurance runs of 0, 60 and 5 numbers: the twelve counts of the results text
