@@ -49,8 +49,9 @@ QString feldSatz(const std::vector<Zahlzeit>& zeiten, const std::vector<double>&
         const int spalte = z.feld % KartenSpalten, zeile = z.feld / KartenSpalten;
         const int seite = spalte < KartenSpalten / 2 ? 0 : 1;
         summe[seite] += z.sekunden, anzahl[seite] += 1;
-        if (zeile != KartenZeilen / 2) summe[zeile < KartenZeilen / 2 ? 2 : 3] += z.sekunden;
-        if (zeile != KartenZeilen / 2) anzahl[zeile < KartenZeilen / 2 ? 2 : 3] += 1;
+        if (zeile == KartenZeilen / 2) continue;  // the middle row is neither top nor bottom
+        const int haelfte = zeile < KartenZeilen / 2 ? 2 : 3;
+        summe[haelfte] += z.sekunden, anzahl[haelfte] += 1;
     }
     const auto zehntel = [&](int i) {
         return anzahl[i] > 0 ? std::optional(std::llround(gerundet(summe[i] / anzahl[i], 1) * 10)) : std::nullopt;
