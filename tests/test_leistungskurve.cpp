@@ -287,6 +287,11 @@ void LeistungskurveTest::gemalt()
             for (int y = 0; y < innen.height() && !da; ++y) da = anzahl(innen, y, farbe) > 0;
             QVERIFY2(da, qPrintable(QStringLiteral("%1 %2").arg(int(e.art)).arg(e.zu)));
             if (e.art == kurve::Art::Feld && e.wert < 0) QCOMPARE(bild.pixelColor(r.topLeft()), Gitter);  // outlined
+            int grau = 0;  // a dot is drawn smooth: grey at its rim
+            for (int i = 0; e.art == kurve::Art::Punkt && i < innen.width() * innen.height(); ++i)
+                grau +=
+                    !QList<QColor>{Qt::black, Weiss}.contains(innen.pixelColor(i % innen.width(), i / innen.width()));
+            QVERIFY(e.art != kurve::Art::Punkt || grau > 0);
         }
         for (int y = 0; y < bild.height(); ++y)
             for (int x = 0; x < bild.width(); ++x)
