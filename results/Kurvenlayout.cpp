@@ -124,7 +124,7 @@ Karte karteMessen(const std::vector<double>& felder, const QFont& schrift)
     k.min = LLONG_MAX, k.max = -1;
     for (double s : felder)
         if (s >= 0) {
-            const long long t = std::llround(gerundet(s, 1) * 10);
+            const long long t = zehntel(s);
             k.min = std::min(k.min, t), k.max = std::max(k.max, t);
         }
     if (k.max < 0) return k;
@@ -147,7 +147,7 @@ void karteLegen(Anordnung& a, const Karte& k, const std::vector<double>& felder,
         Element e{Art::Feld, zelle, {}, {}, i, -1};
         if (felder[std::size_t(i)] >= 0) {
             // The shade follows the printed seconds: cells printed alike look alike.
-            const long long t = std::llround(gerundet(felder[std::size_t(i)], 1) * 10);
+            const long long t = zehntel(felder[std::size_t(i)]);
             e.wert = double(t) / 10;
             e.anteil = k.max > k.min ? double(t - k.min) / double(k.max - k.min) : 1.0;
         }

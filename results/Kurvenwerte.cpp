@@ -53,21 +53,21 @@ QString feldSatz(const std::vector<Zahlzeit>& zeiten, const std::vector<double>&
         const int haelfte = zeile < KartenZeilen / 2 ? 2 : 3;
         summe[haelfte] += z.sekunden, anzahl[haelfte] += 1;
     }
-    const auto zehntel = [&](int i) {
-        return anzahl[i] > 0 ? std::optional(std::llround(gerundet(summe[i] / anzahl[i], 1) * 10)) : std::nullopt;
+    const auto haelfte = [&](int i) {
+        return anzahl[i] > 0 ? std::optional(zehntel(summe[i] / anzahl[i])) : std::nullopt;
     };
     const auto text = [&](int i) {
-        const auto z = zehntel(i);
+        const auto z = haelfte(i);
         return z ? dezimal(double(*z) / 10, 1) + QStringLiteral(" s") : QStringLiteral("–");
     };
-    const auto l = zehntel(0), r = zehntel(1);
+    const auto l = haelfte(0), r = haelfte(1);
     QString satz = QStringLiteral("Links %1 je Zahl, rechts %2%3; oben %4, unten %5.")
                        .arg(text(0), text(1), l && r ? prozent(aenderungZehntel(*l, *r)) : QString(), text(2), text(3));
     long long hoechst = -1;
     int erstes = -1, gleich = 0;
     for (std::size_t i = 0; i < felder.size(); ++i) {
         if (felder[i] < 0) continue;
-        const long long t = std::llround(gerundet(felder[i], 1) * 10);
+        const long long t = zehntel(felder[i]);
         if (t > hoechst)
             hoechst = t, erstes = int(i), gleich = 0;
         else if (t == hoechst)
@@ -174,14 +174,14 @@ std::vector<Zahlzeit> zeitenJeZahl(const Laufprotokoll& p)
 Langsamste langsamste(const std::vector<Zahlzeit>& zeiten, std::size_t n)
 {
     // Ranked by the tenths as printed: hundredths nobody sees decide nothing.
-    const auto zehntel = [](const Zahlzeit& z) { return std::llround(gerundet(z.sekunden, 1) * 10); };
+    const auto gedruckt = [](const Zahlzeit& z) { return zehntel(z.sekunden); };
     Langsamste r{zeiten, 0};
     std::stable_sort(r.zahlen.begin(), r.zahlen.end(),
-                     [&](const Zahlzeit& a, const Zahlzeit& b) { return zehntel(a) > zehntel(b); });
+                     [&](const Zahlzeit& a, const Zahlzeit& b) { return gedruckt(a) > gedruckt(b); });
     if (r.zahlen.size() > n) {
-        const long long letzte = zehntel(r.zahlen[n - 1]);
+        const long long letzte = gedruckt(r.zahlen[n - 1]);
         r.weitere = int(std::count_if(r.zahlen.begin() + std::ptrdiff_t(n), r.zahlen.end(),
-                                      [&](const Zahlzeit& z) { return zehntel(z) == letzte; }));
+                                      [&](const Zahlzeit& z) { return gedruckt(z) == letzte; }));
         r.zahlen.resize(n);
     }
     return r;
@@ -205,6 +205,11 @@ double gerundet(double wert, int stellen)
 {
     const double faktor = std::pow(10.0, stellen);
     return std::round(wert * faktor) / faktor;
+}
+
+long long zehntel(double wert)
+{
+    return std::llround(gerundet(wert, 1) * 10);
 }
 
 QString dezimal(double wert, int stellen)
@@ -333,7 +338,7 @@ Kurvendaten einfachAuswerten(const Laufprotokoll& p, Sitzung& s)
 
     if (const auto best = s.bestzeit(p.modus, p.mischen)) {
         // Compared exactly as printed, in tenths of a second.
-        const long long vorher = std::llround(gerundet(*best, 1) * 10), jetzt = std::llround(gerundet(dauer, 1) * 10);
+        const long long vorher = zehntel(*best), jetzt = zehntel(dauer);
         const QString v = dezimal(*best, 1), j = dezimal(dauer, 1);
         const QString d = dezimal(double(std::llabs(jetzt - vorher)) / 10, 1);
         if (jetzt < vorher)

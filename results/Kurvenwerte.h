@@ -110,6 +110,8 @@ std::optional<FuenfRunden> fuenfRunden(const std::vector<double>& zeiten);
 // `wert` rounded to `stellen` decimals, half away from zero: every figure the
 // panel prints and every comparison of printed figures goes through this.
 double gerundet(double wert, int stellen);
+// `wert` as printed with one decimal, in whole tenths: what printed figures are compared by.
+long long zehntel(double wert);
 // gerundet() in German ("1234,5"), and never "-0,0".
 QString dezimal(double wert, int stellen);
 
